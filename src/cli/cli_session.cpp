@@ -1,0 +1,73 @@
+// Settings for one `ivorn` invocation.
+#include "cli/cli_session.h"
+
+#include <cstdio>
+#include <iostream>
+
+namespace ivorn {
+
+bool cli_session::start(const global_options& options, std::string& error)
+{
+    store_ = std::make_unique<qsettings_store>(options.settings_file);
+    stored.read(*store_);
+    effective = stored;
+    if (!options.model.empty())
+        effective.model_executable.set_full_path(options.model), set_setting(effective, "Files/VORN2110", options.model, error);
+    if (options.model_version)
+        effective.vorn_version = *options.model_version;
+    if (!options.line_ends.empty() && !set_setting(effective, "Settings/ModelLineEnds", options.line_ends, error))
+        return false;
+    if (options.english)
+        effective.english_convert = 1;
+    if (options.read_soil)
+        effective.read_soil = 1;
+    if (options.visible)
+        effective.run_visible = 1;
+    if (!options.years.empty()) {
+        int first = 0;
+        int last = 0;
+        char extra = 0;
+        if (std::sscanf(options.years.c_str(), "%d:%d%c", &first, &last, &extra) != 2) {
+            error += "--years takes FIRST:LAST, e.g. 1:100\n";
+            return false;
+        }
+        effective.save_year_first = first;
+        effective.save_year_last = last;
+    }
+    return true;
+}
+
+bool cli_session::finish()
+{
+    if (!store_)
+        return true;
+    // Only what commands changed reaches the stored settings, never the overrides.
+    stored.set_user_selected_variables = effective.set_user_selected_variables;
+    stored.write(*store_);
+    return store_->sync();
+}
+
+void print_log(const std::string& log)
+{
+    std::string text;
+    text.reserve(log.size());
+    for (size_t i = 0; i < log.size(); ++i) {
+        if (log[i] == '\r' && i + 1 < log.size() && log[i + 1] == '\n')
+            continue;
+        text.push_back(log[i]);
+    }
+    std::cerr << text;
+    if (!text.empty() && text.back() != '\n')
+        std::cerr << '\n';
+}
+
+bool file_exists(const std::string& path)
+{
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
+        return false;
+    std::fclose(file);
+    return true;
+}
+
+} // namespace ivorn

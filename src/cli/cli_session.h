@@ -1,0 +1,47 @@
+// What every `ivorn` command shares: the stored settings, the options that override them for
+// this invocation, and writing the settings back at exit.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "qt_adapters/qsettings_store.h"
+#include "shell/app_settings.h"
+
+namespace ivorn {
+
+struct global_options {
+    std::string settings_file;
+    std::string model;
+    std::optional<int> model_version;
+    std::string line_ends;
+    bool english = false;
+    std::string years;
+    bool read_soil = false;
+    bool visible = false;
+};
+
+class cli_session {
+public:
+    // Reads the stored settings and applies the overrides; false (with a message) on a bad option.
+    bool start(const global_options& options, std::string& error);
+    // Writes the stored settings back, with what commands changed in them.
+    bool finish();
+
+    // The settings in force for this invocation.
+    app_settings effective;
+    // The settings as stored; commands that change settings change both.
+    app_settings stored;
+
+private:
+    std::unique_ptr<qsettings_store> store_;
+};
+
+// Exit statuses of the command-line contract.
+enum exit_status { exit_ok = 0, exit_failed = 1, exit_usage = 2 };
+
+void print_log(const std::string& log);
+bool file_exists(const std::string& path);
+
+} // namespace ivorn

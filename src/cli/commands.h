@@ -1,0 +1,19 @@
+// The `ivorn` commands, each a thin layer over the document and run code. Each returns the
+// process exit status.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "cli/cli_session.h"
+
+namespace ivorn {
+
+int command_new(cli_session& session, const std::string& db_path, bool force);
+int command_info(cli_session& session, const std::string& db_path);
+int command_export(cli_session& session, const std::string& db_path, const std::string& table, const std::string& out);
+int command_config_list(cli_session& session);
+int command_config_get(cli_session& session, const std::string& key);
+int command_config_set(cli_session& session, const std::string& key, const std::string& value);
+
+} // namespace ivorn

@@ -1,0 +1,84 @@
+// `ivorn`: the command line over the same document and run code as the desktop app. This is the
+// only file that includes CLI11 (it costs seconds per translation unit).
+#include <CLI/CLI.hpp>
+
+#include <functional>
+#include <iostream>
+
+#include "cli/commands.h"
+
+using namespace ivorn;
+
+int main(int argc, char** argv)
+{
+    CLI::App app{"ivorn: i_VORN from the command line"};
+    app.require_subcommand(1);
+    global_options options;
+    app.add_option("--settings", options.settings_file, "read and write settings in this INI file");
+    app.add_option("--model", options.model, "the model executable; its directory is the model working directory");
+    app.add_option("--model-version", options.model_version, "model version: 2110, 604, 806, 1307");
+    app.add_option("--line-ends", options.line_ends, "line ends of the model files written: crlf or lf");
+    app.add_flag("--english", options.english, "convert output to English units");
+    app.add_option("--years", options.years, "FIRST:LAST simulation years whose output is stored");
+    app.add_flag("--read-soil", options.read_soil, "start with the final soil tables");
+    app.add_flag("--visible", options.visible, "the model's console output goes to this terminal");
+
+    std::function<int(cli_session&)> action;
+    std::string db_path;
+    std::string table_name;
+    std::string out_path;
+    std::string key;
+    std::string value;
+    bool force = false;
+
+    auto* new_command = app.add_subcommand("new", "create a project database with every table");
+    new_command->add_option("DB", db_path, "the database file")->required();
+    new_command->add_flag("--force", force, "replace an existing file");
+    new_command->callback([&] { action = [&](cli_session& s) { return command_new(s, db_path, force); }; });
+
+    auto* info_command = app.add_subcommand("info", "one line per table: NAME<TAB>ROWS");
+    info_command->add_option("DB", db_path, "the database file")->required();
+    info_command->callback([&] { action = [&](cli_session& s) { return command_info(s, db_path); }; });
+
+    auto* export_command = app.add_subcommand("export", "a table as CSV");
+    export_command->add_option("DB", db_path, "the database file")->required();
+    export_command->add_option("TABLE", table_name, "the table name")->required();
+    export_command->add_option("--out", out_path, "write to this file instead of standard output");
+    export_command->callback(
+        [&] { action = [&](cli_session& s) { return command_export(s, db_path, table_name, out_path); }; });
+
+    auto* config_command = app.add_subcommand("config", "the stored settings");
+    config_command->require_subcommand(1);
+    config_command->add_subcommand("list", "every setting")->callback([&] {
+        action = [&](cli_session& s) { return command_config_list(s); };
+    });
+    auto* config_get = config_command->add_subcommand("get", "one setting");
+    config_get->add_option("KEY", key, "Section/Key, e.g. Settings/VORNVersion")->required();
+    config_get->callback([&] { action = [&](cli_session& s) { return command_config_get(s, key); }; });
+    auto* config_set = config_command->add_subcommand("set", "change one setting");
+    config_set->add_option("KEY", key, "Section/Key, e.g. Settings/VORNVersion")->required();
+    config_set->add_option("VALUE", value, "the new value")->required();
+    config_set->callback([&] { action = [&](cli_session& s) { return command_config_set(s, key, value); }; });
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForAllHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        app.exit(e);
+        return exit_usage;
+    }
+
+    cli_session session;
+    std::string error;
+    if (!session.start(options, error)) {
+        std::cerr << error;
+        return exit_usage;
+    }
+    const int status = action ? action(session) : exit_usage;
+    if (!session.finish())
+        std::cerr << "Unable to write the settings.\n";
+    return status;
+}

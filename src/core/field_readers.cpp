@@ -1,0 +1,117 @@
+// Fixed-column field readers. Numbers that do not fit their type fail rather than wrap or turn
+// into infinities, so a damaged file can never put such values into the database.
+#include "core/field_readers.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+namespace ivorn {
+namespace {
+
+// The field's characters, or nothing when the line ends before `last`.
+bool cut_field(std::string_view line, int first, int last, std::string& field)
+{
+    if (first < 1 || last < first || static_cast<size_t>(last) > line.size())
+        return false;
+    field.assign(line.substr(static_cast<size_t>(first - 1), static_cast<size_t>(last - first + 1)));
+    return true;
+}
+
+bool line_too_short(std::string_view line, int last)
+{
+    return last < 1 || static_cast<size_t>(last) > line.size();
+}
+
+// Scans an integer as "%ld"/"%d" would: leading white space, a sign, digits; trailing text is
+// ignored. Fails when no digit is found or the value leaves [low, high].
+bool scan_integer(const std::string& field, long long low, long long high, long long& value)
+{
+    errno = 0;
+    char* end = nullptr;
+    const long long parsed = std::strtoll(field.c_str(), &end, 10);
+    if (end == field.c_str() || errno == ERANGE || parsed < low || parsed > high)
+        return false;
+    value = parsed;
+    return true;
+}
+
+} // namespace
+
+std::string_view without_line_end(std::string_view line)
+{
+    if (!line.empty() && line.back() == '\n')
+        line.remove_suffix(1);
+    return line;
+}
+
+bool read_long_field(std::string_view line, int first, int last, std::int32_t& out)
+{
+    out = 0;
+    if (line_too_short(line, last))
+        return true;
+    std::string field;
+    long long value = 0;
+    if (!cut_field(line, first, last, field)
+        || !scan_integer(field, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max(), value))
+        return false;
+    out = static_cast<std::int32_t>(value);
+    return true;
+}
+
+bool read_int_field(std::string_view line, int first, int last, int& out)
+{
+    std::int32_t value = 0;
+    const bool ok = read_long_field(line, first, last, value);
+    out = value;
+    return ok;
+}
+
+bool read_ushort_field(std::string_view line, int first, int last, unsigned short& out)
+{
+    out = 0;
+    if (line_too_short(line, last))
+        return true;
+    std::string field;
+    long long value = 0;
+    // "%u" takes a leading minus and wraps; keep that, but only within an unsigned int's reach.
+    const long long limit = std::numeric_limits<unsigned int>::max();
+    if (!cut_field(line, first, last, field) || !scan_integer(field, -limit, limit, value))
+        return false;
+    out = static_cast<unsigned short>(static_cast<unsigned int>(value) & 0xFFFFu);
+    return true;
+}
+
+bool read_float_field(std::string_view line, int first, int last, float& out)
+{
+    out = 0.0f;
+    if (line_too_short(line, last))
+        return true;
+    std::string field;
+    if (!cut_field(line, first, last, field))
+        return false;
+    if (field.size() > 27)
+        field.resize(27);
+    errno = 0;
+    char* end = nullptr;
+    const double value = std::strtod(field.c_str(), &end);
+    const bool finite_float = std::isfinite(value) && std::fabs(value) <= std::numeric_limits<float>::max();
+    if (!finite_float || (errno == ERANGE && value != 0.0)) {
+        out = 0.0f;
+        return false;
+    }
+    out = static_cast<float>(value);
+    return end == field.c_str() + field.size() && end != field.c_str();
+}
+
+bool read_text_field(std::string_view line, int first, int last, std::string& out)
+{
+    std::string field;
+    if (!cut_field(line, first, last, field))
+        return false;
+    out = std::move(field);
+    return true;
+}
+
+} // namespace ivorn

@@ -1,0 +1,69 @@
+// Text-mode line reading over a file held in memory.
+#include "core/line_reader.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "core/text_utils.h"
+
+namespace ivorn {
+
+bool read_whole_file(const std::string& path, std::string& content)
+{
+    content.clear();
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
+        return false;
+    char buffer[65536];
+    size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+        content.append(buffer, got);
+    const bool ok = !std::ferror(file);
+    std::fclose(file);
+    return ok;
+}
+
+line_reader::open_result line_reader::open(const std::string& path, std::string& log)
+{
+    path_ = path;
+    position_ = 0;
+    line_number_ = 0;
+    opened_ = false;
+    if (!read_whole_file(path, content_))
+        return open_result::missing;
+    if (std::memchr(content_.data(), '\0', content_.size()) != nullptr) {
+        content_.clear();
+        log += format_printf("%s is not a text file (it holds NUL bytes).\r\n", path.c_str());
+        return open_result::not_text;
+    }
+    opened_ = true;
+    return open_result::opened;
+}
+
+bool line_reader::next_line(std::string& line)
+{
+    line.clear();
+    if (!opened_ || position_ >= content_.size())
+        return false;
+    const size_t newline = content_.find('\n', position_);
+    ++line_number_;
+    if (newline == std::string::npos) {
+        line.assign(content_, position_, std::string::npos);
+        position_ = content_.size();
+        return true;
+    }
+    size_t end = newline;
+    if (end > position_ && content_[end - 1] == '\r')
+        --end;
+    line.assign(content_, position_, end - position_);
+    line.push_back('\n');
+    position_ = newline + 1;
+    return true;
+}
+
+void line_reader::log_stop(std::string& log) const
+{
+    log += format_printf("File %s, line %d.\r\n", path_.c_str(), line_number_);
+}
+
+} // namespace ivorn

@@ -1,0 +1,22 @@
+// Small text routines shared by every reader and writer of the model's fixed-width files.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace ivorn {
+
+// Without leading blanks and tabs, without trailing blanks and line feeds.
+std::string trim_copy(std::string_view src);
+// Blank-padded or cut to exactly `width` characters.
+std::string pad_to_width(std::string_view text, size_t width);
+// At most `width` characters of `text` (a cut, never a pad).
+std::string cut_to_width(std::string_view text, size_t width);
+
+bool equals_ignoring_case(std::string_view a, std::string_view b);
+std::string to_lower_copy(std::string_view text);
+
+// snprintf into a std::string; used by every fixed-width writer so formats stay printf formats.
+std::string format_printf(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+} // namespace ivorn

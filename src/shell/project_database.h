@@ -1,0 +1,15 @@
+// Creating and opening project database files with every table of the program.
+#pragma once
+
+#include <string>
+
+#include "store/database.h"
+
+namespace ivorn {
+
+// A new file with every table, in creation order; the file is closed again afterwards.
+bool create_project_database(const std::string& path, std::string& log);
+// Opens an existing project database; any other file is refused and left unchanged.
+bool open_project_database(database& db, const std::string& path, std::string& log);
+
+} // namespace ivorn

@@ -1,0 +1,242 @@
+// SQLite behind the project database.
+#include "store/database.h"
+
+#include <sqlite3.h>
+
+#include <cstdio>
+
+#include "core/text_utils.h"
+
+namespace ivorn {
+namespace {
+
+const char* sql_type(column_type type)
+{
+    switch (type) {
+    case column_type::single_float:
+        return "REAL";
+    case column_type::text:
+        return "TEXT";
+    default:
+        return "INTEGER";
+    }
+}
+
+std::string create_table_sql(const table_description& table)
+{
+    const auto key = table.key_columns();
+    std::string sql = "CREATE TABLE " + quote_identifier(table.name) + " (";
+    for (size_t i = 0; i < table.columns.size(); ++i) {
+        const auto& column = table.columns[i];
+        if (i)
+            sql += ", ";
+        sql += quote_identifier(column.name) + " " + sql_type(column.type);
+        for (const auto& key_column : key) {
+            if (equals_ignoring_case(key_column, column.name))
+                sql += " NOT NULL";
+        }
+    }
+    return sql + ")";
+}
+
+std::string create_index_sql(const table_description& table, const index_description& index)
+{
+    std::string sql = index.primary ? "CREATE UNIQUE INDEX " : "CREATE INDEX ";
+    // Index names are global in SQLite; the table's name keeps them apart.
+    sql += quote_identifier(table.name + " " + index.name) + " ON " + quote_identifier(table.name) + " (";
+    for (size_t i = 0; i < index.columns.size(); ++i)
+        sql += (i ? ", " : "") + quote_identifier(index.columns[i]);
+    return sql + ")";
+}
+
+} // namespace
+
+std::string quote_identifier(std::string_view name)
+{
+    std::string quoted = "\"";
+    for (const char c : name) {
+        quoted.push_back(c);
+        if (c == '"')
+            quoted.push_back('"');
+    }
+    return quoted + "\"";
+}
+
+std::string_view strip_brackets(std::string_view name)
+{
+    if (name.size() >= 2 && name.front() == '[' && name.back() == ']')
+        return name.substr(1, name.size() - 2);
+    return name;
+}
+
+database::~database() { close(); }
+
+void database::close()
+{
+    if (handle_)
+        sqlite3_close_v2(handle_);
+    handle_ = nullptr;
+    savepoint_depth_ = 0;
+}
+
+bool database::open_handle(const std::string& path, int flags, std::string& log)
+{
+    close();
+    sqlite3* handle = nullptr;
+    if (sqlite3_open_v2(path.c_str(), &handle, flags, nullptr) != SQLITE_OK) {
+        log += format_printf("Unable to open database %s: %s\r\n", path.c_str(),
+                             handle ? sqlite3_errmsg(handle) : "out of memory");
+        sqlite3_close_v2(handle);
+        return false;
+    }
+    handle_ = handle;
+    path_ = path;
+    sqlite3_busy_timeout(handle_, 5000);
+    return true;
+}
+
+bool database::create(const std::string& path, const std::vector<const table_description*>& tables, std::string& log)
+{
+    close();
+    std::remove(path.c_str());
+    std::remove((path + "-wal").c_str());
+    std::remove((path + "-shm").c_str());
+    if (!open_handle(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, log)) {
+        log += "Unable to create database\r\n";
+        return false;
+    }
+    schema_ = tables;
+    bool ok = execute("PRAGMA journal_mode=WAL", log);
+    transaction work(*this);
+    for (const table_description* table : tables) {
+        ok = ok && execute(create_table_sql(*table), log);
+        for (const auto& index : table->indexes)
+            ok = ok && execute(create_index_sql(*table, index), log);
+    }
+    ok = ok && work.commit(log);
+    if (!ok) {
+        close();
+        std::remove(path.c_str());
+    }
+    return ok;
+}
+
+bool database::has_table(const std::string& name)
+{
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(handle_, "SELECT 1 FROM sqlite_master WHERE type='table' AND name=? COLLATE NOCASE", -1,
+                           &statement, nullptr) != SQLITE_OK)
+        return false;
+    sqlite3_bind_text(statement, 1, name.c_str(), -1, SQLITE_TRANSIENT);
+    const bool found = sqlite3_step(statement) == SQLITE_ROW;
+    sqlite3_finalize(statement);
+    return found;
+}
+
+bool database::open(const std::string& path, const std::vector<const table_description*>& schema, std::string& log)
+{
+    std::FILE* probe = std::fopen(path.c_str(), "rb");
+    if (!probe) {
+        log += format_printf("Unable to open database %s: no such file\r\n", path.c_str());
+        return false;
+    }
+    std::fclose(probe);
+    if (!open_handle(path, SQLITE_OPEN_READWRITE, log))
+        return false;
+    // Look before changing anything: a file that is not ours stays exactly as it was.
+    std::string probe_log;
+    if (!execute("SELECT count(*) FROM sqlite_master", probe_log)) {
+        close();
+        log += format_printf("%s is not an i_VORN project database.\r\n", path.c_str());
+        return false;
+    }
+    for (const table_description* table : schema) {
+        if (!has_table(table->name)) {
+            close();
+            log += format_printf("%s is not an i_VORN project database (table %s is missing).\r\n", path.c_str(),
+                                 table->name.c_str());
+            return false;
+        }
+    }
+    schema_ = schema;
+    execute("PRAGMA journal_mode=WAL", log);
+    return true;
+}
+
+const table_description* database::table(std::string_view name) const
+{
+    const std::string_view bare = strip_brackets(name);
+    for (const table_description* table : schema_) {
+        if (equals_ignoring_case(table->name, bare))
+            return table;
+    }
+    return nullptr;
+}
+
+bool database::execute(const std::string& sql, std::string& log)
+{
+    if (!handle_) {
+        log += "No database is open.\r\n";
+        return false;
+    }
+    char* error = nullptr;
+    if (sqlite3_exec(handle_, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
+        log += format_printf("Database error: %s\r\n", error ? error : sqlite3_errmsg(handle_));
+        sqlite3_free(error);
+        return false;
+    }
+    return true;
+}
+
+long long database::count_rows(const table_description& table, std::string& log)
+{
+    sqlite3_stmt* statement = nullptr;
+    const std::string sql = "SELECT count(*) FROM " + quote_identifier(table.name);
+    if (!handle_ || sqlite3_prepare_v2(handle_, sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) {
+        log += "Unable to open table " + table.name + "\r\n";
+        return -1;
+    }
+    long long rows = -1;
+    if (sqlite3_step(statement) == SQLITE_ROW)
+        rows = sqlite3_column_int64(statement, 0);
+    sqlite3_finalize(statement);
+    return rows;
+}
+
+transaction::transaction(database& db) : db_(db)
+{
+    name_ = "ivorn_" + std::to_string(++db_.savepoint_depth_);
+    std::string ignored;
+    begun_ = db_.execute("SAVEPOINT " + name_, ignored);
+    if (!begun_)
+        --db_.savepoint_depth_;
+}
+
+transaction::~transaction() { rollback(); }
+
+bool transaction::commit(std::string& log)
+{
+    if (!begun_ || finished_)
+        return false;
+    finished_ = true;
+    --db_.savepoint_depth_;
+    if (db_.execute("RELEASE " + name_, log))
+        return true;
+    std::string ignored;
+    db_.execute("ROLLBACK TO " + name_, ignored);
+    db_.execute("RELEASE " + name_, ignored);
+    return false;
+}
+
+void transaction::rollback()
+{
+    if (!begun_ || finished_)
+        return;
+    finished_ = true;
+    --db_.savepoint_depth_;
+    std::string ignored;
+    db_.execute("ROLLBACK TO " + name_, ignored);
+    db_.execute("RELEASE " + name_, ignored);
+}
+
+} // namespace ivorn

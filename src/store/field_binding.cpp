@@ -1,0 +1,69 @@
+// Member <-> column copies for bound records.
+#include "store/field_binding.h"
+
+#include <limits>
+
+namespace ivorn {
+namespace {
+
+template <class T>
+T clamp_integer(std::int64_t value)
+{
+    if (value < std::numeric_limits<T>::min())
+        return std::numeric_limits<T>::min();
+    if (value > std::numeric_limits<T>::max())
+        return std::numeric_limits<T>::max();
+    return static_cast<T>(value);
+}
+
+} // namespace
+
+void load_bindings(const recordset& set, const binding_list& bindings)
+{
+    for (const auto& binding : bindings) {
+        const int column = set.table().column_index(binding.column);
+        if (column < 0)
+            continue;
+        const field_value& value = set.get(column);
+        std::visit(
+            [&](auto* member) {
+                using member_type = std::remove_pointer_t<decltype(member)>;
+                if constexpr (std::is_same_v<member_type, std::string>)
+                    *member = value_as_text(value);
+                else if constexpr (std::is_same_v<member_type, float>)
+                    *member = static_cast<float>(value_as_real(value));
+                else
+                    *member = clamp_integer<member_type>(value_as_integer(value));
+            },
+            binding.member);
+    }
+}
+
+void save_bindings(recordset& set, const binding_list& bindings)
+{
+    for (const auto& binding : bindings) {
+        std::visit(
+            [&](auto* member) {
+                using member_type = std::remove_pointer_t<decltype(member)>;
+                if constexpr (std::is_same_v<member_type, std::string>)
+                    set.set(binding.column, field_value(*member));
+                else if constexpr (std::is_same_v<member_type, float>)
+                    set.set(binding.column, field_value(static_cast<double>(*member)));
+                else
+                    set.set(binding.column, field_value(static_cast<std::int64_t>(*member)));
+            },
+            binding.member);
+    }
+}
+
+void bind_numbered(binding_list& bindings, std::vector<std::string>& names, const std::string& prefix, float* values,
+                   int count, int first_number, const std::string& suffix)
+{
+    const size_t start = names.size();
+    for (int i = 0; i < count; ++i)
+        names.push_back(prefix + std::to_string(first_number + i) + suffix);
+    for (int i = 0; i < count; ++i)
+        bindings.push_back({names[start + static_cast<size_t>(i)], values + i});
+}
+
+} // namespace ivorn

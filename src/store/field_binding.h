@@ -1,0 +1,34 @@
+// Binds a record's members to its table's columns by name: a record declares one list of
+// (column, member) pairs next to itself, and loading, saving and every later use walk that list.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "store/recordset.h"
+
+namespace ivorn {
+
+using bound_member = std::variant<int*, short*, unsigned short*, unsigned char*, float*, std::string*>;
+
+struct field_binding {
+    std::string_view column;
+    bound_member member;
+};
+
+using binding_list = std::vector<field_binding>;
+
+// Copies the current row's columns into the members (absent columns leave a member as it is).
+void load_bindings(const recordset& set, const binding_list& bindings);
+// Copies the members into the pending row (after add_new or edit).
+void save_bindings(recordset& set, const binding_list& bindings);
+
+// Numbered members, e.g. ("Parm", 1, array of 97): column "Parm1" to "Parm97". Column names
+// are kept alive by `names`, which the caller holds as long as the bindings.
+void bind_numbered(binding_list& bindings, std::vector<std::string>& names, const std::string& prefix,
+                   float* values, int count, int first_number = 1, const std::string& suffix = "");
+
+} // namespace ivorn
