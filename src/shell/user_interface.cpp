@@ -1,0 +1,15 @@
+// Shared arithmetic of the user-interface port.
+#include "shell/user_interface.h"
+
+namespace ivorn {
+
+int progress_percentage(int lower, int upper, int position)
+{
+    if (position <= lower)
+        return 0;
+    if (position > upper || upper <= lower)
+        return 100;
+    return static_cast<int>((static_cast<long long>(position - lower) * 100) / (upper - lower));
+}
+
+} // namespace ivorn
