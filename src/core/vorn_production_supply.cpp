@@ -11,7 +11,8 @@ bool vorn_production_supply_list::write_file(const std::string& file_name, int m
     model_file_writer out;
     if (!out.open(file_name, line_ends))
         return false;
-    out.write(header);
+    if (!header.empty())
+        out.write(header);
     for (const vorn_production_supply* record : *this)
         record->write_record(out, model_version);
     return out.close();

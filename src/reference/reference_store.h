@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/text_utils.h"
+#include "core/vorn_production_supply.h"
 #include "store/database.h"
 #include "store/field_binding.h"
 #include "store/recordset.h"
@@ -67,6 +68,26 @@ bool upsert_all_rows(database& db, const table_description& table, const List& l
             return false;
     }
     return work.commit(log);
+}
+
+// The list editors' add action: a new R with its defaults, numbered after the list's last
+// member, appended and stored at once. Null (and the list unchanged) when no number is left or
+// the row cannot be stored.
+template <class R, class List>
+R* add_new_record(database& db, const table_description& table, List& list, std::string& log)
+{
+    const std::int32_t number = next_added_number(list);
+    if (number < 0) {
+        log += "No record number is left above the last one in table " + table.name + "\r\n";
+        return nullptr;
+    }
+    auto record = std::make_unique<R>();
+    record->number = number;
+    if (!upsert_bound_row(db, table, *record, log))
+        return nullptr;
+    R* added = record.get();
+    list.add(std::move(record));
+    return added;
 }
 
 // Deletes the row whose ID is `number`; false with "Unable to find record to delete [TABLE]"

@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "reference/reference_store.h"
 #include "reference/reference_tables.h"
 #include "reference/reference_test_support.h"
 #include "store/recordset.h"
@@ -250,8 +251,16 @@ TEST_F(CropTable, AddedCropsAreNumberedAfterTheLast)
     EXPECT_EQ(next_added_number(list), 1);
     list.add(crop(7, "A", 0));
     EXPECT_EQ(next_added_number(list), 8);
+    vorn_crop* added = add_new_record<vorn_crop>(db, crops_table(), list, log);
+    ASSERT_NE(added, nullptr) << log;
+    EXPECT_EQ(added->number, 8);
+    EXPECT_EQ(added->category, 1);
+    EXPECT_EQ(list.last(), added);
+    EXPECT_EQ(db.count_rows(crops_table(), log), 1);
     list.add(crop(INT32_MAX, "B", 0));
     EXPECT_EQ(next_added_number(list), -1);
+    EXPECT_EQ(add_new_record<vorn_crop>(db, crops_table(), list, log), nullptr);
+    EXPECT_EQ(list.count(), 3u);
 }
 
 } // namespace
