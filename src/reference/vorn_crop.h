@@ -35,7 +35,7 @@ public:
 // The two header lines of the model's crop file, with their line ends.
 extern const char* const crop_file_header;
 
-// Replaces nothing: the caller hands an empty list. Skips the two header lines, then takes one
+// Appends to the list (an import hands it empty). Skips the two header lines, then takes one
 // crop per line until a line shorter than 3 characters or the end of the file.
 bool read_crop_file(vorn_production_supply_list& crops, const std::string& file_name, std::string& log);
 bool write_crop_file(const vorn_production_supply_list& crops, const std::string& file_name, int model_version,

@@ -15,12 +15,12 @@ namespace {
 
 using r = vorn_pesticide;
 
-// The written columns follow the number and name: 16 each, from column 23.
 constexpr fixed_field<r> f(const char* column, int first, int last, float r::*member)
 {
     return single_field<r>(column, first, last, "%16.6E", member);
 }
 
+// The model's own file: the name in columns 1-16, then narrow columns.
 constexpr std::array<fixed_field<r>, 6> read_layout = {{
     f("Solubility", 17, 24, &r::solubility),
     f("Half Life Soil", 25, 32, &r::half_life_soil),
@@ -30,6 +30,7 @@ constexpr std::array<fixed_field<r>, 6> read_layout = {{
     f("Cost", 59, 64, &r::cost),
 }};
 
+// The run's layout: after the number and the name, 16 columns per value from column 23.
 constexpr std::array<fixed_field<r>, 6> write_layout = {{
     f("Solubility", 23, 38, &r::solubility),
     f("Half Life Soil", 39, 54, &r::half_life_soil),
