@@ -60,6 +60,18 @@ int main(int argc, char** argv)
     config_set->add_option("VALUE", value, "the new value")->required();
     config_set->callback([&] { action = [&](cli_session& s) { return command_config_set(s, key, value); }; });
 
+    auto* import_command = app.add_subcommand("import", "read the model's own data files into a project database");
+    import_command->require_subcommand(1);
+    std::string file_path;
+    for (const char* kind : {"crops", "fertilizers", "pesticides", "operations", "parameters"}) {
+        auto* reference = import_command->add_subcommand(kind, std::string("import a file of ") + kind);
+        reference->add_option("DB", db_path, "the database file")->required();
+        reference->add_option("FILE", file_path, "the file to import")->required();
+        reference->callback([&, kind] {
+            action = [&, kind](cli_session& s) { return command_import_reference(s, kind, db_path, file_path); };
+        });
+    }
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
