@@ -210,6 +210,16 @@ bool list_control_record_descriptions::reload(database& db, std::string& log)
     return true;
 }
 
+void list_control_record_descriptions::update_entry(control_record_description* entry, std::int32_t id,
+                                                    std::string description)
+{
+    if (!entry)
+        return;
+    unindex_entry(entry);
+    entry->set_record(id, std::move(description));
+    index_entry(entry);
+}
+
 void list_control_record_descriptions::remove_entry(control_record_description* entry)
 {
     if (!entry)
