@@ -113,7 +113,7 @@ bool doc_i_vorn::open_database(const std::string& path)
     if (open_records(set, log)) {
         start_record_list(set);
         if (auto* first = target_first(set, log))
-            load_entry(set, *first, log);
+            load_entry(*first, log);
     }
     load_help(log);
     ui_.end_wait_cursor();

@@ -88,7 +88,9 @@ private:
     void store_if_modified(std::string& log);
     // The common frame of First, Previous, Next, Last and Go To.
     void move(target_finder find_target, int refresh_hint);
-    bool load_entry(recordset& set, const control_record_description& entry, std::string& log);
+    // Opens "Control Records" in key order unless this command already has.
+    bool open_records_once(recordset& set, std::string& log);
+    bool load_entry(const control_record_description& entry, std::string& log);
     void show_log(const std::string& log);
     int move_hint() const;
 
@@ -99,7 +101,7 @@ private:
     control_record_description* target_go_to(recordset& set, std::string& log);
     control_record_description* target_search(recordset& set, std::string& log);
     control_record_description* reach(recordset& set, long position, std::string& log);
-    void complete_list(recordset& set);
+    void complete_list(recordset& set, std::string& log);
 
     bool load_reference_lists(std::string& log);
     bool load_soil_list(std::string& log);

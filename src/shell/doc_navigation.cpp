@@ -6,14 +6,24 @@
 #include <limits>
 
 #include "core/text_utils.h"
+#include "site/control_record_table.h"
 
 namespace ivorn {
 
 int doc_i_vorn::move_hint() const { return settings_.record_list ? 0 : 1; }
 
-bool doc_i_vorn::load_entry(recordset& set, const control_record_description& entry, std::string& log)
+bool doc_i_vorn::open_records_once(recordset& set, std::string& log)
 {
-    if (!set.seek({field_value(std::int64_t{entry.id})})) {
+    return set.is_open() || open_records(set, log);
+}
+
+bool doc_i_vorn::load_entry(const control_record_description& entry, std::string& log)
+{
+    // One row by its key: a move to a known entry never needs the whole table.
+    recordset set;
+    if (!set.open(*db_, control_records_table(), filter_by("ID", field_value(std::int64_t{entry.id})), log))
+        return false;
+    if (set.is_empty()) {
         log += "Unable to reach that record.\r\n";
         return false;
     }
@@ -32,17 +42,15 @@ void doc_i_vorn::move(target_finder find_target, int refresh_hint)
     std::string log;
     store_if_modified(log);
     recordset set;
-    if (open_records(set, log)) {
-        if (auto* target = (this->*find_target)(set, log))
-            load_entry(set, *target, log);
-    }
+    if (auto* target = (this->*find_target)(set, log))
+        load_entry(*target, log);
     show_log(log);
     ui_.refresh_all_views(refresh_hint);
 }
 
-void doc_i_vorn::complete_list(recordset& set)
+void doc_i_vorn::complete_list(recordset& set, std::string& log)
 {
-    if (!records_.loaded)
+    if (!records_.loaded && open_records_once(set, log))
         records_.fill_descriptions(set);
 }
 
@@ -55,17 +63,19 @@ control_record_description* doc_i_vorn::reach(recordset& set, long position, std
         if (!tail || position > tail->position)
             return nullptr;
     }
+    if (!open_records_once(set, log))
+        return nullptr;
     if (auto* entry = records_.locate(set, position))
         return entry;
     log += "Unable to reach that record.\r\n";
     return nullptr;
 }
 
-control_record_description* doc_i_vorn::target_first(recordset& set, std::string&)
+control_record_description* doc_i_vorn::target_first(recordset& set, std::string& log)
 {
     if (auto* entry = records_.find_by_position(1))
         return entry;
-    if (set.is_empty())
+    if (!open_records_once(set, log) || set.is_empty())
         return nullptr;
     set.move_first();
     auto entry = describe_current_row(set, 1);
@@ -92,7 +102,7 @@ control_record_description* doc_i_vorn::target_next(recordset& set, std::string&
         return reach(set, position + 1, log);
     if (auto* entry = records_.find_by_position(position + 1))
         return entry;
-    if (!set.seek({field_value(std::int64_t{current->id})}))
+    if (!open_records_once(set, log) || !set.seek({field_value(std::int64_t{current->id})}))
         return nullptr;
     set.move_next();
     if (set.is_eof()) {
@@ -101,7 +111,7 @@ control_record_description* doc_i_vorn::target_next(recordset& set, std::string&
         if (static_cast<long>(records_.count()) == position)
             records_.loaded = true;
         else
-            complete_list(set);
+            complete_list(set, log);
         return nullptr;
     }
     auto entry = describe_current_row(set, position + 1);
@@ -110,9 +120,9 @@ control_record_description* doc_i_vorn::target_next(recordset& set, std::string&
     return raw;
 }
 
-control_record_description* doc_i_vorn::target_last(recordset& set, std::string&)
+control_record_description* doc_i_vorn::target_last(recordset& set, std::string& log)
 {
-    complete_list(set);
+    complete_list(set, log);
     return records_.last();
 }
 
@@ -121,13 +131,13 @@ control_record_description* doc_i_vorn::target_go_to(recordset& set, std::string
     return reach(set, wanted_position_, log);
 }
 
-control_record_description* doc_i_vorn::target_search(recordset& set, std::string&)
+control_record_description* doc_i_vorn::target_search(recordset& set, std::string& log)
 {
     if (auto* entry = records_.find_by_id(wanted_id_))
         return entry;
     if (records_.loaded)
         return nullptr;
-    complete_list(set);
+    complete_list(set, log);
     return records_.find_by_id(wanted_id_);
 }
 
@@ -162,12 +172,10 @@ void doc_i_vorn::search_id(std::int32_t id)
     store_if_modified(log);
     wanted_id_ = id;
     recordset set;
-    if (open_records(set, log)) {
-        if (auto* target = target_search(set, log))
-            load_entry(set, *target, log);
-        else
-            ui_.message_box("Not found.");
-    }
+    if (auto* target = target_search(set, log))
+        load_entry(*target, log);
+    else
+        ui_.message_box("Not found.");
     // A failed store must not pass unseen, even though Search shows no log of its own.
     show_log(log);
     ui_.show_record_values();
@@ -192,15 +200,13 @@ bool doc_i_vorn::make_current(std::int32_t id, std::string& log)
     if (!db_)
         return false;
     recordset set;
-    if (!open_records(set, log))
-        return false;
     wanted_id_ = id;
     auto* target = target_search(set, log);
     if (!target) {
         log += format_printf("Unable to find control record %d\r\n", id);
         return false;
     }
-    return load_entry(set, *target, log);
+    return load_entry(*target, log);
 }
 
 bool doc_i_vorn::reload_record_list(std::string& log)

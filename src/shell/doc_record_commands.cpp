@@ -20,7 +20,7 @@ void doc_i_vorn::record_new()
     std::string log;
     store_if_modified(log);
     recordset set;
-    if (!open_records(set, log)) {
+    if (!records_.loaded && !open_records(set, log)) {
         log += "Unable to open set_fields\r\n";
         show_log(log);
         return;
@@ -47,11 +47,8 @@ void doc_i_vorn::record_new()
     record_->weather_station_name = cut_to_width(answer.station_name, station_name_width);
     if (!record_->insert(*db_, log)) {
         // Back to the row of the current entry, so that the object never holds an unsaved stranger.
-        recordset again;
-        if (has_current_ && open_records(again, log)) {
-            if (auto* entry = current_entry())
-                load_entry(again, *entry, log);
-        }
+        if (auto* entry = current_entry())
+            load_entry(*entry, log);
         if (!has_current_) {
             record_->reset_to_defaults(settings_);
             record_->modified = false;
@@ -59,7 +56,8 @@ void doc_i_vorn::record_new()
         show_log(log);
         return;
     }
-    records_.reload(*db_, log);
+    // The list is complete here (the free ID needed every row): the new row joins it in key order.
+    records_.insert_record(record_->id, record_->description);
     has_current_ = true;
     current_id_ = record_->id;
     show_log(log);
@@ -95,7 +93,7 @@ void doc_i_vorn::record_delete()
         if (open_records(set, log) && !set.is_empty()) {
             const long rows = static_cast<long>(set.row_count());
             if (auto* target = reach(set, position <= rows ? position : rows, log))
-                load_entry(set, *target, log);
+                load_entry(*target, log);
         }
         if (!has_current_) {
             record_->reset_to_defaults(settings_);

@@ -210,6 +210,26 @@ bool list_control_record_descriptions::reload(database& db, std::string& log)
     return true;
 }
 
+control_record_description* list_control_record_descriptions::insert_record(std::int32_t id, std::string description)
+{
+    // In a complete list positions follow key order, so IDs rise along the list.
+    size_t low = 0;
+    size_t high = count();
+    while (low < high) {
+        const size_t middle = low + (high - low) / 2;
+        if (at(middle)->id < id)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    for (size_t i = low; i < count(); ++i)
+        at(i)->set_position(at(i)->position + 1);
+    auto entry = std::make_unique<control_record_description>(static_cast<long>(low) + 1, id, std::move(description));
+    auto* raw = entry.get();
+    add(std::move(entry));
+    return raw;
+}
+
 void list_control_record_descriptions::update_entry(control_record_description* entry, std::int32_t id,
                                                     std::string description)
 {

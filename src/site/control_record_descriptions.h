@@ -77,6 +77,9 @@ public:
     control_record_description* locate(recordset& set, long position);
     // Refills a complete list from the table.
     bool reload(database& db, std::string& log);
+    // A complete list takes a newly added row in key order; the entries behind it move down one
+    // position.
+    control_record_description* insert_record(std::int32_t id, std::string description);
     // An entry's row got a new ID or description.
     void update_entry(control_record_description* entry, std::int32_t id, std::string description);
     // Drops an entry whose row was deleted; the entries behind it move up one position, as their
