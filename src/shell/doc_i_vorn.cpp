@@ -128,7 +128,7 @@ void doc_i_vorn::close_database()
         return;
     ui_.store_form_values();
     std::string log;
-    store_if_modified(log);
+    store_before_leaving(log);
     if (!log.empty())
         ui_.show_error_list("Multiple Runs", "Click This", log);
     forget_current();
@@ -157,7 +157,7 @@ long doc_i_vorn::current_position() const
     return entry ? entry->position : 0;
 }
 
-void doc_i_vorn::store_if_modified(std::string& log) { store_current_record(log); }
+bool doc_i_vorn::store_before_leaving(std::string& log) { return store_current_record(log); }
 
 bool doc_i_vorn::store_current_record(std::string& log)
 {

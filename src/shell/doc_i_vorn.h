@@ -85,7 +85,9 @@ private:
     using target_finder = control_record_description* (doc_i_vorn::*)(recordset&, std::string&);
 
     bool open_records(recordset& set, std::string& log);
-    void store_if_modified(std::string& log);
+    // Stores a modified current record before a command leaves it. False when that failed: the
+    // command then stays on the record, so that its unsaved values are not replaced by the next.
+    bool store_before_leaving(std::string& log);
     // The common frame of First, Previous, Next, Last and Go To.
     void move(target_finder find_target, int refresh_hint);
     // Opens "Control Records" in key order unless this command already has.

@@ -40,10 +40,11 @@ void doc_i_vorn::move(target_finder find_target, int refresh_hint)
         return;
     ui_.store_form_values();
     std::string log;
-    store_if_modified(log);
-    recordset set;
-    if (auto* target = (this->*find_target)(set, log))
-        load_entry(*target, log);
+    if (store_before_leaving(log)) {
+        recordset set;
+        if (auto* target = (this->*find_target)(set, log))
+            load_entry(*target, log);
+    }
     show_log(log);
     ui_.refresh_all_views(refresh_hint);
 }
@@ -169,13 +170,14 @@ void doc_i_vorn::search_id(std::int32_t id)
         return;
     ui_.store_form_values();
     std::string log;
-    store_if_modified(log);
     wanted_id_ = id;
-    recordset set;
-    if (auto* target = target_search(set, log))
-        load_entry(*target, log);
-    else
-        ui_.message_box("Not found.");
+    if (store_before_leaving(log)) {
+        recordset set;
+        if (auto* target = target_search(set, log))
+            load_entry(*target, log);
+        else
+            ui_.message_box("Not found.");
+    }
     // A failed store must not pass unseen, even though Search shows no log of its own.
     show_log(log);
     ui_.show_record_values();

@@ -18,8 +18,11 @@ void doc_i_vorn::record_new()
         return;
     ui_.store_form_values();
     std::string log;
-    store_if_modified(log);
     recordset set;
+    if (!store_before_leaving(log)) {
+        show_log(log);
+        return;
+    }
     if (!records_.loaded && !open_records(set, log)) {
         log += "Unable to open set_fields\r\n";
         show_log(log);

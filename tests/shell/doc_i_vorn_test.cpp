@@ -197,6 +197,21 @@ TEST_F(Document, MoveStoresTheModifiedRecordFirst)
     EXPECT_FALSE(doc.current_record()->modified);
 }
 
+TEST_F(Document, FailedStoreKeepsTheEditedRecordCurrent)
+{
+    add_records({1, 2});
+    ASSERT_TRUE(doc.open_database(path));
+    doc.current_record()->description = std::string(81, 'x');
+    doc.current_record()->modified = true;
+    doc.record_next();
+    EXPECT_EQ(doc.current_position(), 1);
+    EXPECT_EQ(doc.current_record()->description, std::string(81, 'x'));
+    EXPECT_TRUE(doc.current_record()->modified);
+    ASSERT_EQ(ui.error_lists.size(), 1u);
+    EXPECT_NE(ui.error_lists[0].text.find("too long"), std::string::npos);
+    EXPECT_EQ(stored_text(1, "Description"), "Run 1");
+}
+
 TEST_F(Document, EditedIdMovesTheEntryWithItsRow)
 {
     add_records({1, 2, 3});
