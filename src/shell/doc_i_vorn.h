@@ -81,7 +81,7 @@ public:
 
 private:
     class list_progress;
-    // Records the document's moves run through: the target is found in an open set.
+    // Finds a move's target entry; the set is opened by the finder only when the list cannot answer.
     using target_finder = control_record_description* (doc_i_vorn::*)(recordset&, std::string&);
 
     bool open_records(recordset& set, std::string& log);
@@ -114,7 +114,8 @@ private:
     const app_settings& settings_;
     user_interface& ui_;
     std::unique_ptr<database> db_;
-    // The reference lists (operations, fertilizers, pesticides, crops) join here with their kinds.
+    // (The operation, fertilizer, pesticide and crop lists take their place here, after the
+    // database they are loaded from, when their record kinds arrive.)
     std::string database_path_ = "i_VORN.mdb";
     std::unique_ptr<control_record> record_;
     // The current entry by ID: entries are rebuilt when the list is refilled, IDs stay.
@@ -122,7 +123,7 @@ private:
     std::int32_t current_id_ = 0;
     list_control_record_descriptions records_;
     std::unique_ptr<list_progress> progress_;
-    // The soil list joins here with its kind.
+    // (The soil list takes its place here with its record kind.)
     bool soil_list_built_ = false;
     list_field_help_vorn help_;
     // Argument of the move in progress (Go To's position, Search's ID).
