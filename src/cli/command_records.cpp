@@ -7,6 +7,19 @@
 #include "site/control_record_table.h"
 
 namespace ivorn {
+namespace {
+
+// One line per record, whatever a description holds: tabs and line breaks show as blanks.
+std::string one_line(std::string text)
+{
+    for (char& c : text) {
+        if (c == '\t' || c == '\r' || c == '\n')
+            c = ' ';
+    }
+    return text;
+}
+
+} // namespace
 
 int command_records(cli_session& session, const std::string& db_path)
 {
@@ -23,7 +36,7 @@ int command_records(cli_session& session, const std::string& db_path)
     auto& list = doc.record_list();
     list.number_of_records(&set);
     for (const auto* entry : list)
-        std::cout << entry->position << '\t' << entry->id << '\t' << entry->description << '\n';
+        std::cout << entry->position << '\t' << entry->id << '\t' << one_line(entry->description) << '\n';
     doc.close_database();
     return exit_ok;
 }
