@@ -11,6 +11,7 @@ namespace ivorn {
 
 int command_new(cli_session& session, const std::string& db_path, bool force);
 int command_info(cli_session& session, const std::string& db_path);
+int command_records(cli_session& session, const std::string& db_path);
 int command_export(cli_session& session, const std::string& db_path, const std::string& table, const std::string& out);
 int command_config_list(cli_session& session);
 int command_config_get(cli_session& session, const std::string& key);

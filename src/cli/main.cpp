@@ -40,6 +40,10 @@ int main(int argc, char** argv)
     info_command->add_option("DB", db_path, "the database file")->required();
     info_command->callback([&] { action = [&](cli_session& s) { return command_info(s, db_path); }; });
 
+    auto* records_command = app.add_subcommand("records", "the control-record list: POSITION<TAB>ID<TAB>DESCRIPTION");
+    records_command->add_option("DB", db_path, "the database file")->required();
+    records_command->callback([&] { action = [&](cli_session& s) { return command_records(s, db_path); }; });
+
     auto* export_command = app.add_subcommand("export", "a table as CSV");
     export_command->add_option("DB", db_path, "the database file")->required();
     export_command->add_option("TABLE", table_name, "the table name")->required();
