@@ -34,7 +34,8 @@ console_user_interface::console_user_interface(std::ostream& err) : err_(err) {}
 
 void console_user_interface::print(const std::string& text) { err_ << console_text(text) << std::flush; }
 
-void console_user_interface::message_box(const std::string& text) { print(text); }
+// A message box's text is the command's result ("File read ok", "Record OK."): standard output.
+void console_user_interface::message_box(const std::string& text) { std::cout << console_text(text) << std::flush; }
 
 bool console_user_interface::show_error_list(const std::string& caption, const std::string&, const std::string& text)
 {

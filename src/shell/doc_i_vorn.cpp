@@ -1,6 +1,10 @@
 // The document's life: creating a database file, opening one with everything it loads, closing.
 #include "shell/doc_i_vorn.h"
 
+#include "reference/vorn_crop.h"
+#include "reference/vorn_fertilizer.h"
+#include "reference/vorn_pesticide.h"
+
 #include <filesystem>
 
 #include "shell/project_database.h"
@@ -68,7 +72,23 @@ bool doc_i_vorn::new_database(const std::string& path)
 }
 
 // The four reference lists: fertilizers, pesticides, crops, operations, each from its table.
-bool doc_i_vorn::load_reference_lists(std::string&) { return true; }
+bool doc_i_vorn::load_reference_lists(std::string& log)
+{
+    fertilizers_ = std::make_unique<vorn_production_supply_list>();
+    pesticides_ = std::make_unique<vorn_production_supply_list>();
+    crops_ = std::make_unique<vorn_production_supply_list>();
+    operations_ = std::make_unique<operation_list_class>();
+    bool ok = true;
+    if (!load_fertilizers(*db_, *fertilizers_, log))
+        ok = false, fertilizers_.reset();
+    if (!load_pesticides(*db_, *pesticides_, log))
+        ok = false, pesticides_.reset();
+    if (!load_crops(*db_, *crops_, log))
+        ok = false, crops_.reset();
+    if (!operations_->load_operations(*db_, log))
+        ok = false, operations_.reset();
+    return ok;
+}
 
 // The soil list from "Soils" and "Soil Layers".
 bool doc_i_vorn::load_soil_list(std::string&) { return true; }
@@ -135,6 +155,10 @@ void doc_i_vorn::close_database()
     records_.delete_all();
     records_.loaded = false;
     record_.reset();
+    operations_.reset();
+    fertilizers_.reset();
+    pesticides_.reset();
+    crops_.reset();
     soil_list_built_ = false;
     help_.clear();
     db_.reset();

@@ -7,7 +7,9 @@
 #include <memory>
 #include <string>
 
+#include "core/vorn_production_supply.h"
 #include "help/field_help.h"
+#include "reference/vorn_operation.h"
 #include "shell/app_settings.h"
 #include "shell/user_interface.h"
 #include "site/control_record.h"
@@ -72,6 +74,19 @@ public:
     long current_position() const;
     list_control_record_descriptions& record_list() { return records_; }
     const list_field_help_vorn& field_help() const { return help_; }
+    // The reference lists; null until loaded (a list that failed to load stays absent).
+    operation_list_class* operations() const { return operations_.get(); }
+    vorn_production_supply_list* fertilizers() const { return fertilizers_.get(); }
+    vorn_production_supply_list* pesticides() const { return pesticides_.get(); }
+    vorn_production_supply_list* crops() const { return crops_.get(); }
+
+    // File / Import of the reference files: the document's list is replaced and read anew, then
+    // stored. Parameters go to every control record; the current one is stored first and reloaded.
+    bool import_crops(const std::string& path);
+    bool import_fertilizers(const std::string& path);
+    bool import_pesticides(const std::string& path);
+    bool import_operations(const std::string& path);
+    bool import_parameters(const std::string& path);
     bool soil_list_built() const { return soil_list_built_; }
 
     load_output_options output_options;
@@ -114,8 +129,10 @@ private:
     const app_settings& settings_;
     user_interface& ui_;
     std::unique_ptr<database> db_;
-    // (The operation, fertilizer, pesticide and crop lists take their place here, after the
-    // database they are loaded from, when their record kinds arrive.)
+    std::unique_ptr<operation_list_class> operations_;
+    std::unique_ptr<vorn_production_supply_list> fertilizers_;
+    std::unique_ptr<vorn_production_supply_list> pesticides_;
+    std::unique_ptr<vorn_production_supply_list> crops_;
     std::string database_path_ = "i_VORN.mdb";
     std::unique_ptr<control_record> record_;
     // The current entry by ID: entries are rebuilt when the list is refilled, IDs stay.

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/list_class.h"
+#include "reference/parameter_set.h"
 #include "store/database.h"
 #include "store/field_binding.h"
 #include "store/recordset.h"
@@ -179,6 +180,9 @@ public:
     std::string weather_station_name;
     // The point-source file names in input order (at most 100 of at most 99 characters).
     std::vector<std::string> pointsource_files;
+
+    // The run's model parameters ("Parameters", one row per record).
+    parameter_set parameters;
 
     bool modified = true;
 

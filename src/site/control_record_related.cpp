@@ -13,10 +13,10 @@ namespace ivorn {
 
 // The herd slots, the lists of subareas, point sources, livestock and livestock schedules, the
 // parameter set, the output reader and the embedded weather station return to their new state.
-void control_record::reset_owned_members() {}
+void control_record::reset_owned_members() { parameters = parameter_set{}; }
 
 // Parameters row of this record (filter ID = record ID).
-bool control_record::load_parameter_set(database&, std::string&) { return true; }
+bool control_record::load_parameter_set(database& db, std::string& log) { return parameters.load_parameters(db, id, log); }
 
 // Livestock and livestock schedule rows, by model version.
 bool control_record::load_livestock(database&, std::string&) { return true; }
@@ -32,14 +32,14 @@ bool control_record::load_weather_station(database&, std::string&) { return true
 
 bool control_record::save_livestock(database&, std::string&) { return true; }
 
-bool control_record::save_parameter_set(database&, std::string&) { return true; }
+bool control_record::save_parameter_set(database& db, std::string& log) { return parameters.save_parameters(db, id, log); }
 
 bool control_record::save_subareas(database&, std::string&) { return true; }
 
 bool control_record::save_weather_station(database&, std::string&) { return true; }
 
 // The record's Parameters row, its count logged.
-bool control_record::delete_parameter_set(database&, std::string&) { return true; }
+bool control_record::delete_parameter_set(database& db, std::string& log) { return parameters.delete_parameters(db, id, log); }
 
 // The station's Weather row and its Weather by Month rows, their counts logged.
 bool control_record::delete_weather_station(database&, std::string&) { return true; }

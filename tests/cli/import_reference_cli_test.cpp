@@ -45,7 +45,7 @@ TEST(IvornImport, ReferenceFilesAndParameters)
 
     const auto missing = run_ivorn(dir, "import fertilizers " + db + dir.file("none.dat"));
     EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.out, "|Unable to read fertilizer file " + dir.file("none.dat") + "\n");
+    EXPECT_EQ(missing.out, "|Read errors:\nUnable to read fertilizer file " + dir.file("none.dat") + "\n");
 
     testing::write_bytes(dir.file("parm.dat"), "   1.000   2.000\n");
     const auto no_records = run_ivorn(dir, "import parameters " + db + dir.file("parm.dat"));

@@ -35,6 +35,9 @@ protected:
                                                  "\"Simulation Length\") VALUES (%d, 'Run %d', %d)",
                                                  id, id, id + 100),
                                    log));
+        // Every stored record has its parameters row; a record without one is its own case.
+        for (int id : ids)
+            ASSERT_TRUE(db.execute(format_printf("INSERT INTO \"Parameters\" (\"ID\") VALUES (%d)", id), log));
     }
 
     std::string stored_text(int id, const char* column)
@@ -279,7 +282,7 @@ TEST_F(Document, DeleteMakesTheSuccessorOrTheLastCurrent)
     ASSERT_EQ(ui.error_lists.size(), 1u);
     EXPECT_EQ(ui.error_lists[0].caption, "Record Deleted");
     EXPECT_EQ(ui.error_lists[0].ok_label, "Click This");
-    EXPECT_EQ(ui.error_lists[0].text, "Control record 2 deleted.\r\n");
+    EXPECT_EQ(ui.error_lists[0].text, "Deleted parameters, ID = 2\r\nControl record 2 deleted.\r\n");
     doc.record_delete();
     expect_current(1, 1);
     doc.record_delete();

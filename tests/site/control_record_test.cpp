@@ -206,7 +206,7 @@ TEST_F(ControlRecord, DeletingRelatedRowsLeavesOtherRecordsRows)
     record.id = 5;
     record.weather_station_id = 5;
     ASSERT_TRUE(record.delete_related(db, log)) << log;
-    EXPECT_EQ(log, "Deleted 2 rows of Subareas.\r\n");
+    EXPECT_EQ(log, "Deleted parameters, ID = 5\r\nDeleted 2 rows of Subareas.\r\n");
     EXPECT_EQ(db.count_rows(subareas_table(), log), 1);
 }
 
@@ -222,7 +222,7 @@ TEST_F(ControlRecord, StationOfAnotherRecordIsKept)
     record.weather_station_id = 7;
     ASSERT_TRUE(record.insert(db, log));
     ASSERT_TRUE(record.delete_related(db, log));
-    EXPECT_EQ(log, "Weather station 7 is kept: another control record uses it.\r\n");
+    EXPECT_EQ(log, "Deleted parameters, ID = 1\r\nWeather station 7 is kept: another control record uses it.\r\n");
 }
 
 } // namespace
