@@ -60,6 +60,18 @@ int main(int argc, char** argv)
     config_set->add_option("VALUE", value, "the new value")->required();
     config_set->callback([&] { action = [&](cli_session& s) { return command_config_set(s, key, value); }; });
 
+    std::string import_file;
+    auto* import_command = app.add_subcommand("import", "import the model's own data files");
+    import_command->require_subcommand(1);
+    for (const std::string kind : {"soil", "weather", "wind"}) {
+        auto* command = import_command->add_subcommand(kind, "the area-study import of a " + kind + " file");
+        command->add_option("DB", db_path, "the database file")->required();
+        command->add_option("FILE", import_file, "the file to import")->required();
+        command->callback([&, kind] {
+            action = [&, kind](cli_session& s) { return command_import_area(s, kind, db_path, import_file); };
+        });
+    }
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
