@@ -1,0 +1,74 @@
+// Settings defaults, low-byte flags, read and write order, and the derived model paths.
+#include <gtest/gtest.h>
+
+#include "shell/app_settings.h"
+
+namespace ivorn {
+namespace {
+
+TEST(AppSettings, EmptyStoreGivesTheDefaults)
+{
+    memory_settings_store store;
+    app_settings settings;
+    settings.read(store);
+    EXPECT_EQ(settings.model_executable.full_path(), "vorn2110v3.exe");
+    EXPECT_EQ(settings.model_working_directory(), "");
+    EXPECT_EQ(settings.model_base_name(), "vorn2110v3");
+    EXPECT_EQ(settings.output_variable_file.full_path(), "output variables.csv");
+    EXPECT_EQ(settings.run_visible, 0);
+    EXPECT_EQ(settings.read_soil, 0);
+    EXPECT_EQ(settings.dynamic_runoff, 1);
+    EXPECT_EQ(settings.record_list, 1);
+    EXPECT_EQ(settings.vorn_version, 2110);
+    EXPECT_EQ(settings.prebuild_soil, 1);
+    EXPECT_EQ(settings.save_year_first, 1);
+    EXPECT_EQ(settings.save_year_last, 100);
+    EXPECT_EQ(settings.english_convert, 0);
+    EXPECT_EQ(settings.set_user_selected_variables, 1);
+}
+
+TEST(AppSettings, FlagsKeepTheLowByteAndPathsDeriveFromTheExecutable)
+{
+    memory_settings_store store;
+    store.write_integer("Settings", "RecordList", 0x1200);
+    store.write_integer("Settings", "RunVisible", 0x101);
+    store.write_string("Files", "VORN2110", "C:\\models\\vorn1307.exe");
+    app_settings settings;
+    settings.read(store);
+    EXPECT_EQ(settings.record_list, 0);
+    EXPECT_EQ(settings.run_visible, 1);
+    EXPECT_EQ(settings.model_working_directory(), "C:\\models\\");
+    EXPECT_EQ(settings.model_base_name(), "vorn1307");
+    EXPECT_EQ(settings.output_variable_file.full_path(), "C:\\models\\output variables.csv");
+}
+
+TEST(AppSettings, WrittenInExitOrder)
+{
+    memory_settings_store store;
+    app_settings settings;
+    settings.write(store);
+    const std::vector<std::string> expected = {
+        "Files/VORN2110", "Settings/VORNVersion", "Settings/SaveYearFirst", "Settings/SaveYearLast",
+        "Settings/EnglishConvert", "Settings/PrebuildSoil", "Settings/SetUserSelectedVariables",
+        "Settings/RunVisible", "Settings/ReadSoil", "Settings/DynamicRunoff", "Settings/RecordList",
+        "Settings/ModelLineEnds"};
+    EXPECT_EQ(store.write_order, expected);
+}
+
+TEST(AppSettings, ConfigNamesGetAndSet)
+{
+    app_settings settings;
+    std::string log;
+    std::string value;
+    EXPECT_TRUE(set_setting(settings, "Settings/VORNVersion", "806", log));
+    EXPECT_TRUE(get_setting(settings, "Settings/VORNVersion", value));
+    EXPECT_EQ(value, "806");
+    EXPECT_TRUE(set_setting(settings, "Settings/ModelLineEnds", "crlf", log));
+    EXPECT_EQ(settings.model_line_ends, line_end_style::crlf);
+    EXPECT_FALSE(set_setting(settings, "Settings/SaveYearFirst", "abc", log));
+    EXPECT_FALSE(set_setting(settings, "Settings/NoSuchThing", "1", log));
+    EXPECT_FALSE(get_setting(settings, "Files/Nothing", value));
+}
+
+} // namespace
+} // namespace ivorn
