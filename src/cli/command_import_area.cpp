@@ -1,4 +1,4 @@
-// `ivorn import soil|weather|wind DB FILE`: the area-study import commands without windows.
+// `ivorn import soil|weather|wind|weather-links DB FILE`: the area-study import commands without windows.
 #include <iostream>
 
 #include "cli/commands.h"
@@ -50,6 +50,8 @@ int command_import_area(cli_session&, const std::string& kind, const std::string
         ok = import_weather_file(db, file, console, log);
     else if (kind == "wind")
         ok = import_wind_file(db, file, console, log);
+    else if (kind == "weather-links")
+        ok = import_weather_links(db, file, console, log);
     else
         return exit_usage;
     return ok ? exit_ok : exit_failed;

@@ -15,7 +15,7 @@ int command_export(cli_session& session, const std::string& db_path, const std::
 int command_config_list(cli_session& session);
 int command_config_get(cli_session& session, const std::string& key);
 int command_config_set(cli_session& session, const std::string& key, const std::string& value);
-// kind: soil, weather or wind.
+// kind: soil, weather, wind or weather-links.
 int command_import_area(cli_session& session, const std::string& kind, const std::string& db_path,
                         const std::string& file);
 

@@ -63,7 +63,7 @@ int main(int argc, char** argv)
     std::string import_file;
     auto* import_command = app.add_subcommand("import", "import the model's own data files");
     import_command->require_subcommand(1);
-    for (const std::string kind : {"soil", "weather", "wind"}) {
+    for (const std::string kind : {"soil", "weather", "wind", "weather-links"}) {
         auto* command = import_command->add_subcommand(kind, "the area-study import of a " + kind + " file");
         command->add_option("DB", db_path, "the database file")->required();
         command->add_option("FILE", import_file, "the file to import")->required();
