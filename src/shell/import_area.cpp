@@ -103,6 +103,10 @@ bool import_list_line(database& db, weather_station_list_class& stations, const 
                       const station_list_line& line, bool weather, std::string& log)
 {
     const std::string name = station_name_of(line.file_name);
+    if (name.empty()) {
+        log += "No station name in the file name " + line.file_name + "\r\n";
+        return false;
+    }
     vorn_weather_station* station = find_by_name(stations, name);
     if (!station && !weather) {
         log += format_printf("WARNING, station %s not found in table.  Import weather before wind.\r\n", name.c_str());
