@@ -13,8 +13,8 @@
 namespace ivorn {
 namespace {
 
-using testing::scratch_directory;
-using testing::write_bytes;
+using testing::temp_dir;
+using testing::write_file;
 
 std::string soil_file(const std::string& name)
 {
@@ -36,7 +36,7 @@ class ImportArea : public ::testing::Test {
 protected:
     void SetUp() override { testing::make_project(db, dir.file("p.db")); }
 
-    scratch_directory dir;
+    temp_dir dir;
     database db;
     testing::fake_user_interface ui;
 };
@@ -45,7 +45,7 @@ TEST_F(ImportArea, TwoSoilImportsTakeConsecutiveFreeIds)
 {
     std::string log;
     ASSERT_TRUE(db.execute("INSERT INTO \"Soils\" (\"Soil Id\", \"Name\") VALUES (2, 'kept')", log));
-    write_bytes(dir.file("muufsoil.dat"), soil_file("Crete silt loam"));
+    write_file(dir.file("muufsoil.dat"), soil_file("Crete silt loam"));
     ASSERT_TRUE(import_soil_file(db, dir.file("muufsoil.dat"), ui, log));
     EXPECT_EQ(log, "Soils read: 1\r\n");
     ASSERT_TRUE(import_soil_file(db, dir.file("muufsoil.dat"), ui, log));
@@ -68,7 +68,7 @@ TEST_F(ImportArea, TwoSoilImportsTakeConsecutiveFreeIds)
 
 TEST_F(ImportArea, FailedSoilReadCountsNoSoilAndNamesTheFile)
 {
-    write_bytes(dir.file("short.dat"), "Half a soil\n    0.13\n");
+    write_file(dir.file("short.dat"), "Half a soil\n    0.13\n");
     std::string log;
     EXPECT_FALSE(import_soil_file(db, dir.file("short.dat"), ui, log));
     const std::string path = dir.file("short.dat");
@@ -81,14 +81,14 @@ TEST_F(ImportArea, FailedSoilReadCountsNoSoilAndNamesTheFile)
 
 TEST_F(ImportArea, WeatherThenWindFillOneStationPerListLine)
 {
-    write_bytes(dir.file("ames.wp1"), monthly_file("  20.0", 13));
-    write_bytes(dir.file("mead.wp1"), monthly_file("  25.0", 13));
-    write_bytes(dir.file("ames.wnd"), monthly_file("   4.0", 17));
-    write_bytes(dir.file("weatne.dat"),
+    write_file(dir.file("ames.wp1"), monthly_file("  20.0", 13));
+    write_file(dir.file("mead.wp1"), monthly_file("  25.0", 13));
+    write_file(dir.file("ames.wnd"), monthly_file("   4.0", 17));
+    write_file(dir.file("weatne.dat"),
                 "    1 ames.wp1       41.99  -93.62\n"
                 "\n"
                 "    2 mead.wp1       41.15  -96.48\n");
-    write_bytes(dir.file("windne.dat"), "    1 ames.wnd\n    2 lost.wnd\n");
+    write_file(dir.file("windne.dat"), "    1 ames.wnd\n    2 lost.wnd\n");
     std::string log;
     ASSERT_TRUE(db.execute("INSERT INTO \"Weather\" (\"ID\", \"Name\") VALUES (1, 'Run one')", log));
 
@@ -127,8 +127,8 @@ TEST_F(ImportArea, MissingListFilesAreNamed)
 
 TEST_F(ImportArea, ShortWeatherFileIsReportedAndNotStored)
 {
-    write_bytes(dir.file("bad.wp1"), monthly_file("  20.0", 12));
-    write_bytes(dir.file("weatne.dat"), "    1 bad.wp1\n");
+    write_file(dir.file("bad.wp1"), monthly_file("  20.0", 12));
+    write_file(dir.file("weatne.dat"), "    1 bad.wp1\n");
     std::string log;
     EXPECT_FALSE(import_weather_file(db, dir.file("weatne.dat"), ui, log));
     EXPECT_EQ(log, "Read error in vorn_weather::import_weather\r\nFile " + dir.file("bad.wp1")

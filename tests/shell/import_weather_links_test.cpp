@@ -56,7 +56,7 @@ protected:
         return ids;
     }
 
-    testing::scratch_directory dir;
+    testing::temp_dir dir;
     database db;
     testing::fake_user_interface ui;
 };
@@ -68,7 +68,7 @@ const std::string omaha = "Nebraska  31 55102A10200202 Omaha \"Eppley\"    \n";
 
 TEST_F(WeatherLinks, RecordsOfMatchingLinesAreLinkedAndTheOthersCleared)
 {
-    testing::write_bytes(dir.file("master.wth"), header + lincoln + omaha);
+    testing::write_file(dir.file("master.wth"), header + lincoln + omaha);
     std::string log;
     ASSERT_TRUE(import_weather_links(db, dir.file("master.wth"), ui, log)) << log;
     EXPECT_EQ(station_ids(), (std::vector<std::int64_t>{5, 5, 6, 0}));
@@ -81,7 +81,7 @@ TEST_F(WeatherLinks, AnEightyCharacterLineEndsTheReading)
 {
     const std::string long_line = "Nebraska  31 55102A10200202 Omaha \"Eppley\"" + std::string(38, ' ') + "\n";
     ASSERT_EQ(long_line.size(), 81u);
-    testing::write_bytes(dir.file("master.wth"), header + lincoln + long_line + omaha);
+    testing::write_file(dir.file("master.wth"), header + lincoln + long_line + omaha);
     std::string log;
     EXPECT_FALSE(import_weather_links(db, dir.file("master.wth"), ui, log));
     EXPECT_EQ(station_ids(), (std::vector<std::int64_t>{5, 5, 0, 0})) << "the line before was applied";
@@ -93,7 +93,7 @@ TEST_F(WeatherLinks, AnEightyCharacterLineEndsTheReading)
 
 TEST_F(WeatherLinks, UnknownStationIsReported)
 {
-    testing::write_bytes(dir.file("master.wth"), header + "Iowa      19169103 07080105 Ames\n");
+    testing::write_file(dir.file("master.wth"), header + "Iowa      19169103 07080105 Ames\n");
     std::string log;
     EXPECT_FALSE(import_weather_links(db, dir.file("master.wth"), ui, log));
     EXPECT_EQ(log, "Weather station Ames not found in table.\r\n");
@@ -107,7 +107,7 @@ TEST_F(WeatherLinks, MissingFileAndHostileLines)
     EXPECT_EQ(log, "Unable to open weather link file " + dir.file("none.wth") + "\r\n");
     EXPECT_EQ(station_ids(), (std::vector<std::int64_t>{99, 99, 99, 99}));
 
-    testing::write_bytes(dir.file("bad.wth"), header + "\n" + "xxxxxxxxxxab c\xff\xfe" + "\n" + std::string(5, '\t') + "\n");
+    testing::write_file(dir.file("bad.wth"), header + "\n" + "xxxxxxxxxxab c\xff\xfe" + "\n" + std::string(5, '\t') + "\n");
     log.clear();
     import_weather_links(db, dir.file("bad.wth"), ui, log);
     EXPECT_EQ(station_ids(), (std::vector<std::int64_t>{0, 0, 0, 0}));

@@ -8,9 +8,9 @@
 namespace ivorn {
 namespace {
 
-using testing::read_bytes;
-using testing::scratch_directory;
-using testing::write_bytes;
+using testing::read_file;
+using testing::temp_dir;
+using testing::write_file;
 
 const std::string zeros_3 = "   0.000   0.000   0.000   0.000   0.000   0.000   0.000   0.000   0.000   0.000\n";
 const std::string zeros_2 = "    0.00    0.00    0.00    0.00    0.00    0.00    0.00    0.00    0.00    0.00\n";
@@ -44,7 +44,7 @@ vorn_soil crete()
 
 TEST(SoilFile, WritesFortyFiveLinesByteForByte)
 {
-    scratch_directory dir;
+    temp_dir dir;
     std::string log;
     ASSERT_TRUE(crete().write_soil_file(dir.file("0001.sol"), "", false, line_end_style::lf, log)) << log;
     const std::string expected =
@@ -58,23 +58,23 @@ TEST(SoilFile, WritesFortyFiveLinesByteForByte)
         + "   0.000   0.125   0.000   0.000   0.000   0.000   0.000   0.000   0.000   0.000\n"
         + repeat(zeros_2, 9) + repeat(zeros_3, 2) + repeat(zeros_2, 14)
         + "    0.00    0.00    0.00    0.00    0.00    0.00    0.00    0.00    0.00    3.50\n";
-    EXPECT_EQ(read_bytes(dir.file("0001.sol")), expected);
+    EXPECT_EQ(read_file(dir.file("0001.sol")), expected);
 }
 
 TEST(SoilFile, CrlfLineEndsAndAnEmptyNameStillGiveOneFirstLine)
 {
-    scratch_directory dir;
+    temp_dir dir;
     vorn_soil soil;
     std::string log;
     ASSERT_TRUE(soil.write_soil_file(dir.file("a.sol"), "", false, line_end_style::crlf, log));
-    const std::string bytes = read_bytes(dir.file("a.sol"));
+    const std::string bytes = read_file(dir.file("a.sol"));
     EXPECT_EQ(bytes.substr(0, 3), " \r\n");
     EXPECT_EQ(bytes.substr(3, 82), "    0.10    0.00    0.00    0.00    0.00    0.00    5.00  100.00    0.00    0.00\r\n");
 }
 
 TEST(SoilFile, RoundTripKeepsEveryReadValue)
 {
-    scratch_directory dir;
+    temp_dir dir;
     vorn_soil written = crete();
     for (int column = 0; column < soil_layer_columns_read; ++column)
         for (int i = 0; i < soil_max_layers; ++i)
@@ -111,8 +111,8 @@ std::string soil_file_with_layer_lines(const std::string& line_3, const std::str
 
 TEST(SoilFile, ZeroLayerCountReadsAsTen)
 {
-    scratch_directory dir;
-    write_bytes(dir.file("s.sol"), soil_file_with_layer_lines("    0.00    1.00\n", "     1.0\n", 27));
+    temp_dir dir;
+    write_file(dir.file("s.sol"), soil_file_with_layer_lines("    0.00    1.00\n", "     1.0\n", 27));
     vorn_soil soil;
     std::string log;
     ASSERT_TRUE(soil.read_soil_file(dir.file("s.sol"), log)) << log;
@@ -122,9 +122,9 @@ TEST(SoilFile, ZeroLayerCountReadsAsTen)
 
 TEST(SoilFile, FortyCharacterLayerLineGivesFiveLayers)
 {
-    scratch_directory dir;
+    temp_dir dir;
     const std::string layer = "     0.1     0.2     0.3     0.4     0.5\r\n";
-    write_bytes(dir.file("s.sol"), soil_file_with_layer_lines("    3.00\n", layer, 27));
+    write_file(dir.file("s.sol"), soil_file_with_layer_lines("    3.00\n", layer, 27));
     vorn_soil soil;
     std::string log;
     ASSERT_TRUE(soil.read_soil_file(dir.file("s.sol"), log)) << log;
@@ -136,8 +136,8 @@ TEST(SoilFile, FortyCharacterLayerLineGivesFiveLayers)
 
 TEST(SoilFile, MissingLineThirtyFailsAndKeepsWhatWasRead)
 {
-    scratch_directory dir;
-    write_bytes(dir.file("s.sol"), soil_file_with_layer_lines("    3.00\n", "     2.5\n", 26));
+    temp_dir dir;
+    write_file(dir.file("s.sol"), soil_file_with_layer_lines("    3.00\n", "     2.5\n", 26));
     vorn_soil soil;
     std::string log;
     EXPECT_FALSE(soil.read_soil_file(dir.file("s.sol"), log));
@@ -157,7 +157,7 @@ TEST(SoilFile, MissingFileIsNamed)
 
 TEST(SoilFile, HostileInputNeverCrashes)
 {
-    scratch_directory dir;
+    temp_dir dir;
     const std::string long_line(100000, '9');
     const std::string cases[] = {
         "",
@@ -168,7 +168,7 @@ TEST(SoilFile, HostileInputNeverCrashes)
         soil_file_with_layer_lines("  -5.00\n", "1e400   -1e400  \n", 27),
     };
     for (const std::string& bytes : cases) {
-        write_bytes(dir.file("h.sol"), bytes);
+        write_file(dir.file("h.sol"), bytes);
         vorn_soil soil;
         std::string log;
         soil.read_soil_file(dir.file("h.sol"), log);
@@ -180,8 +180,8 @@ TEST(SoilFile, HostileInputNeverCrashes)
 
 TEST(SoilFile, OutOfRangeLayerCountAndValuesAreReported)
 {
-    scratch_directory dir;
-    write_bytes(dir.file("s.sol"), soil_file_with_layer_lines("   12.00\n", "  1e4001\n", 27));
+    temp_dir dir;
+    write_file(dir.file("s.sol"), soil_file_with_layer_lines("   12.00\n", "  1e4001\n", 27));
     vorn_soil soil;
     std::string log;
     EXPECT_TRUE(soil.read_soil_file(dir.file("s.sol"), log));
@@ -194,19 +194,19 @@ TEST(SoilFile, OutOfRangeLayerCountAndValuesAreReported)
 
 TEST(SoilFile, ReadSoilRenamesTheFinalSoilTable)
 {
-    scratch_directory dir;
-    write_bytes(dir.file("00000001.0001.sot"), "final soil\n");
-    write_bytes(dir.file("0001.sol"), "old\n");
+    temp_dir dir;
+    write_file(dir.file("00000001.0001.sot"), "final soil\n");
+    write_file(dir.file("0001.sol"), "old\n");
     std::string log;
     ASSERT_TRUE(vorn_soil().write_soil_file(dir.file("0001.sol"), dir.file("00000001.0001.sot"), true,
                                             line_end_style::lf, log));
-    EXPECT_EQ(read_bytes(dir.file("0001.sol")), "final soil\n");
+    EXPECT_EQ(read_file(dir.file("0001.sol")), "final soil\n");
     EXPECT_EQ(log, "");
 }
 
 TEST(SoilFile, ReadSoilWithoutAFinalSoilTableFails)
 {
-    scratch_directory dir;
+    temp_dir dir;
     std::string log;
     EXPECT_FALSE(vorn_soil().write_soil_file(dir.file("0001.sol"), dir.file("none.sot"), true, line_end_style::lf, log));
     EXPECT_EQ(log, "Cannot rename " + dir.file("none.sot") + " to " + dir.file("0001.sol") + "\r\n");
@@ -214,10 +214,10 @@ TEST(SoilFile, ReadSoilWithoutAFinalSoilTableFails)
 
 TEST(SoilFile, SoilListFindsTheSoilByNumber)
 {
-    scratch_directory dir;
-    write_bytes(dir.file("soils.lst"), "    1 one.sol     \n   12 crete.sol    extra\n");
+    temp_dir dir;
+    write_file(dir.file("soils.lst"), "    1 one.sol     \n   12 crete.sol    extra\n");
     const std::string soil_text = soil_file_with_layer_lines("    2.00\n", "     0.3\n", 27);
-    write_bytes(dir.file("crete.sol"), soil_text);
+    write_file(dir.file("crete.sol"), soil_text);
     vorn_soil soil;
     std::string log;
     ASSERT_TRUE(find_soil_file(dir.file("soils.lst"), 12, soil, log)) << log;

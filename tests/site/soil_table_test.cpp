@@ -9,7 +9,7 @@
 namespace ivorn {
 namespace {
 
-using testing::scratch_directory;
+using testing::temp_dir;
 
 class SoilTable : public ::testing::Test {
 protected:
@@ -39,7 +39,7 @@ protected:
         return numbers;
     }
 
-    scratch_directory dir;
+    temp_dir dir;
     database db;
 };
 

@@ -1,48 +1,14 @@
-// Scratch files for the site and shell tests: a private directory removed afterwards, and whole
-// files written and read back as bytes.
+// Scratch files and project databases for the site and shell tests.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "shell/project_database.h"
+#include "support/temp_dir.h"
 
 namespace ivorn::testing {
-
-class scratch_directory {
-public:
-    scratch_directory()
-    {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        path_ = std::filesystem::temp_directory_path()
-                / ("ivorn_" + std::string(info->test_suite_name()) + "_" + info->name() + "_"
-                   + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
-    }
-    ~scratch_directory() { std::filesystem::remove_all(path_); }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-
-private:
-    std::filesystem::path path_;
-};
-
-inline void write_bytes(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-inline std::string read_bytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // A new project database in `path`, opened.
 inline void make_project(database& db, const std::string& path)

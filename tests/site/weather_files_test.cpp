@@ -10,9 +10,9 @@
 namespace ivorn {
 namespace {
 
-using testing::read_bytes;
-using testing::scratch_directory;
-using testing::write_bytes;
+using testing::read_file;
+using testing::temp_dir;
+using testing::write_file;
 
 std::string month_lines(const std::string& line, int count)
 {
@@ -34,8 +34,8 @@ bool import_from(vorn_weather_station& station, const std::string& path, bool we
 
 TEST(WeatherFile, FourteenLinesIsAReadError)
 {
-    scratch_directory dir;
-    write_bytes(dir.file("w.wp1"), "header\n\n" + month_lines(twelve_ones, 12));
+    temp_dir dir;
+    write_file(dir.file("w.wp1"), "header\n\n" + month_lines(twelve_ones, 12));
     vorn_weather_station station;
     std::string log;
     EXPECT_FALSE(import_from(station, dir.file("w.wp1"), true, log));
@@ -46,8 +46,8 @@ TEST(WeatherFile, FourteenLinesIsAReadError)
 
 TEST(WeatherFile, ValuesBySixColumnsAndZeroBeyondTheLine)
 {
-    scratch_directory dir;
-    write_bytes(dir.file("w.wp1"), "\r\n\r\n  31.5-12.25   abc\r\n" + month_lines(twelve_ones, 12));
+    temp_dir dir;
+    write_file(dir.file("w.wp1"), "\r\n\r\n  31.5-12.25   abc\r\n" + month_lines(twelve_ones, 12));
     vorn_weather_station station;
     std::string log;
     ASSERT_TRUE(import_from(station, dir.file("w.wp1"), true, log)) << log;
@@ -60,7 +60,7 @@ TEST(WeatherFile, ValuesBySixColumnsAndZeroBeyondTheLine)
 
 TEST(WeatherFile, WritesFifteenLinesFor2110AndSixteenFor806)
 {
-    scratch_directory dir;
+    temp_dir dir;
     vorn_weather_station station;
     for (int m = 0; m < 12; ++m) {
         station.monthly[0][m] = 20.0f + static_cast<float>(m);
@@ -85,14 +85,14 @@ TEST(WeatherFile, WritesFifteenLinesFor2110AndSixteenFor806)
         "   0.0   0.0   0.0   0.0   0.0   0.0   0.0   0.0   0.0   0.0   0.0   0.0\n"
         "   0.0   0.0   0.0   0.0   0.0   0.0   0.0   0.0   0.0   0.0   0.0   0.0\n"
         "  0.00  0.00  0.00  0.00  0.00  0.00  0.00  0.00  0.00  0.00  0.00  0.00\n";
-    EXPECT_EQ(read_bytes(dir.file("w2110")), expected);
-    EXPECT_EQ(read_bytes(dir.file("w806")),
+    EXPECT_EQ(read_file(dir.file("w2110")), expected);
+    EXPECT_EQ(read_file(dir.file("w806")),
               expected + "  4.50  4.50  4.50  4.50  4.50  4.50  4.50  4.50  4.50  4.50  4.50  4.50\n");
 }
 
 TEST(WindFile, WritesNineteenLinesAndReadsThemBack)
 {
-    scratch_directory dir;
+    temp_dir dir;
     vorn_weather_station station;
     for (int m = 0; m < 12; ++m) {
         station.monthly[average_velocity][m] = 3.25f;
@@ -101,7 +101,7 @@ TEST(WindFile, WritesNineteenLinesAndReadsThemBack)
     std::string log;
     ASSERT_TRUE(station.write_wind_file(dir.file("w.wnd"), line_end_style::crlf, log));
     const std::string zeros = "   0.0   0.0   0.0   0.0   0.0   0.0   0.0   0.0   0.0   0.0   0.0   0.0\r\n";
-    EXPECT_EQ(read_bytes(dir.file("w.wnd")),
+    EXPECT_EQ(read_file(dir.file("w.wnd")),
               "\r\n\r\n  3.25  3.25  3.25  3.25  3.25  3.25  3.25  3.25  3.25  3.25  3.25  3.25\r\n"
                   + month_lines(zeros, 15)
                   + "   7.5   7.5   7.5   7.5   7.5   7.5   7.5   7.5   7.5   7.5   7.5   7.5\r\n");
@@ -112,8 +112,8 @@ TEST(WindFile, WritesNineteenLinesAndReadsThemBack)
 
 TEST(WindFile, ShortFileIsAReadError)
 {
-    scratch_directory dir;
-    write_bytes(dir.file("w.wnd"), "\n\n" + month_lines(twelve_ones, 16));
+    temp_dir dir;
+    write_file(dir.file("w.wnd"), "\n\n" + month_lines(twelve_ones, 16));
     vorn_weather_station station;
     std::string log;
     EXPECT_FALSE(import_from(station, dir.file("w.wnd"), false, log));
@@ -122,11 +122,11 @@ TEST(WindFile, ShortFileIsAReadError)
 
 TEST(WeatherFile, HostileInputNeverCrashes)
 {
-    scratch_directory dir;
+    temp_dir dir;
     const std::string cases[] = {"", std::string("\0\0\0", 3), std::string(200000, 'x'),
                                  "\n\n" + month_lines("1e999 nan   -inf  0x1p4 " + std::string(5000, '7') + "\n", 30)};
     for (const std::string& bytes : cases) {
-        write_bytes(dir.file("h"), bytes);
+        write_file(dir.file("h"), bytes);
         vorn_weather_station station;
         std::string log;
         import_from(station, dir.file("h"), true, log);
@@ -141,9 +141,9 @@ class StationChoice : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        write_bytes(dir.file("month.wp1"), "\n\n" + month_lines(twelve_ones, 13));
-        write_bytes(dir.file("near.wp1"), "\n\n" + month_lines(" 222.0\n", 13));
-        write_bytes(dir.file("wind.wnd"), "\n\n" + month_lines("   5.0\n", 17));
+        write_file(dir.file("month.wp1"), "\n\n" + month_lines(twelve_ones, 13));
+        write_file(dir.file("near.wp1"), "\n\n" + month_lines(" 222.0\n", 13));
+        write_file(dir.file("wind.wnd"), "\n\n" + month_lines("   5.0\n", 17));
         station.number = 31;
         station.name = "Keep me";
         station.latitude = 40.0f;
@@ -157,7 +157,7 @@ protected:
                                        dir.file("wind.lst"), log);
     }
 
-    scratch_directory dir;
+    temp_dir dir;
     vorn_weather_station station;
     held_station_values held;
 };
@@ -165,11 +165,11 @@ protected:
 TEST_F(StationChoice, NearestStationOfTheWorkedExample)
 {
     // Columns 20-26 latitude, 28-34 longitude.
-    write_bytes(dir.file("weather.lst"),
+    write_file(dir.file("weather.lst"),
                 "    1 month.wp1      40.50  -93.00\n"
                 "    2 near.wp1       39.90  -92.90\n"
                 "    3 month.wp1      39.90  -92.90\n");
-    write_bytes(dir.file("wind.lst"), "    7 wind.wnd       39.90  -92.90\n");
+    write_file(dir.file("wind.lst"), "    7 wind.wnd       39.90  -92.90\n");
     std::string log;
     ASSERT_TRUE(run(0, 0, log)) << log;
     EXPECT_EQ(log, "");
@@ -185,10 +185,10 @@ TEST_F(StationChoice, NearestStationOfTheWorkedExample)
 
 TEST_F(StationChoice, ShortLinesTakeNoPartInTheNearestChoice)
 {
-    write_bytes(dir.file("weather.lst"),
+    write_file(dir.file("weather.lst"),
                 "    2 near.wp1       40.00  -93.0\n"   // 33 characters: no position
                 "    1 month.wp1      45.00  -80.00\n");
-    write_bytes(dir.file("wind.lst"), "    7 wind.wnd       39.90  -92.90\n");
+    write_file(dir.file("wind.lst"), "    7 wind.wnd       39.90  -92.90\n");
     std::string log;
     ASSERT_TRUE(run(0, 0, log)) << log;
     EXPECT_FLOAT_EQ(station.monthly[0][0], 1.0f);
@@ -196,8 +196,8 @@ TEST_F(StationChoice, ShortLinesTakeNoPartInTheNearestChoice)
 
 TEST_F(StationChoice, ByNumberAndTheMessagesOfEachFailure)
 {
-    write_bytes(dir.file("weather.lst"), "    1 month.wp1\n    2 near.wp1\n    4 gone.wp1\n");
-    write_bytes(dir.file("wind.lst"), "    7 wind.wnd\n");
+    write_file(dir.file("weather.lst"), "    1 month.wp1\n    2 near.wp1\n    4 gone.wp1\n");
+    write_file(dir.file("wind.lst"), "    7 wind.wnd\n");
     std::string log;
     ASSERT_TRUE(run(2, 7, log)) << log;
     EXPECT_FLOAT_EQ(station.monthly[0][0], 222.0f);

@@ -27,7 +27,7 @@ protected:
         return s;
     }
 
-    testing::scratch_directory dir;
+    testing::temp_dir dir;
     database db;
 };
 
