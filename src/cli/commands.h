@@ -19,5 +19,8 @@ int command_config_set(cli_session& session, const std::string& key, const std::
 // kind: crops, fertilizers, pesticides, operations or parameters.
 int command_import_reference(cli_session& session, const std::string& kind, const std::string& db_path,
                              const std::string& file_path);
+// kind: soil, weather, wind or weather-links.
+int command_import_area(cli_session& session, const std::string& kind, const std::string& db_path,
+                        const std::string& file);
 
 } // namespace ivorn

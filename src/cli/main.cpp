@@ -75,6 +75,14 @@ int main(int argc, char** argv)
             action = [&, kind](cli_session& s) { return command_import_reference(s, kind, db_path, file_path); };
         });
     }
+    for (const std::string kind : {"soil", "weather", "wind", "weather-links"}) {
+        auto* command = import_command->add_subcommand(kind, "the area-study import of a " + kind + " file");
+        command->add_option("DB", db_path, "the database file")->required();
+        command->add_option("FILE", file_path, "the file to import")->required();
+        command->callback([&, kind] {
+            action = [&, kind](cli_session& s) { return command_import_area(s, kind, db_path, file_path); };
+        });
+    }
 
     try {
         app.parse(argc, argv);

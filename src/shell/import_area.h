@@ -1,0 +1,34 @@
+// The area-study import commands (soil, weather, wind, weather links): each reads the model's own data file
+// into the open project database in one transaction, shows its log in the error list and
+// refreshes the views. The file chooser stays with the caller, which passes the chosen path.
+#pragma once
+
+#include <string>
+
+#include "store/database.h"
+
+namespace ivorn {
+
+class user_interface;
+
+// One soil from a soil file, stored under the smallest free soil ID with its layers. The log
+// ends with "Soils read: N" (1, or 0 when the file could not be read). True when a soil was stored.
+bool import_soil_file(database& db, const std::string& path, user_interface& ui, std::string& log);
+
+// The weather station list file: each line's monthly weather file becomes a station named after
+// that file's base name (an existing station of that name is updated in place, a new one takes
+// the smallest free number), with the line's latitude and longitude. The caller reloads the
+// current record's station afterwards. True when every listed station was stored.
+bool import_weather_file(database& db, const std::string& path, user_interface& ui, std::string& log);
+
+// The wind list file: each line's wind file goes into the station named after the file's base
+// name, which a weather import must have made first. True when every listed station was stored.
+bool import_wind_file(database& db, const std::string& path, user_interface& ui, std::string& log);
+
+// Import Weather Links: every control record's station link is cleared, then each line of the
+// weather link file (after its first) links the control records of its State FIPS, County FIPS,
+// HUC and MLRA to the weather station of its name. True when the whole file was read and every
+// named station was found.
+bool import_weather_links(database& db, const std::string& path, user_interface& ui, std::string& log);
+
+} // namespace ivorn
