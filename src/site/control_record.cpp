@@ -225,6 +225,8 @@ bool control_record::store(database& db, std::int32_t row_id, std::string& log)
     ok = ok && save_related(db, log) && work.commit(log);
     if (!ok)
         modified = true;
+    else
+        mark_related_stored();
     return ok;
 }
 
@@ -245,6 +247,8 @@ bool control_record::insert(database& db, std::string& log)
     ok = ok && save_related(db, log) && work.commit(log);
     if (!ok)
         modified = true;
+    else
+        mark_related_stored();
     return ok;
 }
 

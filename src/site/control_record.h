@@ -9,6 +9,9 @@
 
 #include "core/list_class.h"
 #include "reference/parameter_set.h"
+#include "site/herd_slots.h"
+#include "site/livestock.h"
+#include "site/vorn_subarea.h"
 #include "store/database.h"
 #include "store/field_binding.h"
 #include "store/recordset.h"
@@ -178,11 +181,17 @@ public:
     station_control_values held_station_values;
     // The name a new record gives its weather station; the station itself keeps it once stored.
     std::string weather_station_name;
+    herd_slots herds;
     // The point-source file names in input order (at most 100 of at most 99 characters).
     std::vector<std::string> pointsource_files;
 
     // The run's model parameters ("Parameters", one row per record).
     parameter_set parameters;
+    // The run's subareas in subarea-number order, each with its management, soil and schedule.
+    subarea_list subareas;
+    // The herds as the "Livestock" rows hold them, and their purchases and sales.
+    livestock_list livestock;
+    livestock_schedule_list livestock_schedule;
 
     bool modified = true;
 
@@ -203,6 +212,8 @@ private:
     bool delete_weather_station(database& db, std::string& log);
     bool delete_site_rows(database& db, std::string& log);
     bool station_used_elsewhere(database& db, bool& used, std::string& log);
+    // After a committed store: the owned records are no longer modified.
+    void mark_related_stored();
 };
 
 } // namespace ivorn

@@ -13,28 +13,45 @@ namespace ivorn {
 
 // The herd slots, the lists of subareas, point sources, livestock and livestock schedules, the
 // parameter set, the output reader and the embedded weather station return to their new state.
-void control_record::reset_owned_members() { parameters = parameter_set{}; }
+void control_record::reset_owned_members()
+{
+    parameters = parameter_set{};
+    herds = {};
+    subareas.delete_all();
+    livestock.delete_all();
+    livestock_schedule.delete_all();
+}
 
 // Parameters row of this record (filter ID = record ID).
 bool control_record::load_parameter_set(database& db, std::string& log) { return parameters.load_parameters(db, id, log); }
 
-// Livestock and livestock schedule rows, by model version.
-bool control_record::load_livestock(database&, std::string&) { return true; }
+// Livestock rows into the herd slots and the livestock list, then the herd schedule. Every model
+// version loads them: a slot left from the record shown before would be stored under this one.
+bool control_record::load_livestock(database& db, std::string& log)
+{
+    const bool ok = ivorn::load_livestock(db, id, herds, livestock, log);
+    return load_livestock_schedule(db, id, livestock_schedule, log) && ok;
+}
 
 // Point Source rows into `pointsource_files`.
-bool control_record::load_point_sources(database&, std::string&) { return true; }
+bool control_record::load_point_sources(database& db, std::string& log)
+{
+    return ivorn::load_point_sources(db, id, pointsource_files, log);
+}
 
 // Subarea and management rows, with each subarea's soil and field operations.
-bool control_record::load_subareas(database&, std::string&) { return true; }
+bool control_record::load_subareas(database& db, std::string& log) { return subareas.load_subareas(db, id, log); }
 
 // The weather station and its months, by `weather_station_id`.
 bool control_record::load_weather_station(database&, std::string&) { return true; }
 
-bool control_record::save_livestock(database&, std::string&) { return true; }
+bool control_record::save_livestock(database& db, std::string& log) { return ivorn::save_livestock(db, id, herds, log); }
 
 bool control_record::save_parameter_set(database& db, std::string& log) { return parameters.save_parameters(db, id, log); }
 
-bool control_record::save_subareas(database&, std::string&) { return true; }
+bool control_record::save_subareas(database& db, std::string& log) { return subareas.save_subareas(db, id, log); }
+
+void control_record::mark_related_stored() { subareas.mark_stored(); }
 
 bool control_record::save_weather_station(database&, std::string&) { return true; }
 

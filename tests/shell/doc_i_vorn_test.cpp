@@ -38,6 +38,10 @@ protected:
         // Every stored record has its parameters row; a record without one is its own case.
         for (int id : ids)
             ASSERT_TRUE(db.execute(format_printf("INSERT INTO \"Parameters\" (\"ID\") VALUES (%d)", id), log));
+        // And its ten herd slots.
+        for (int id : ids)
+            for (int slot = 0; slot < 10; ++slot)
+                ASSERT_TRUE(db.execute(format_printf("INSERT INTO \"Livestock\" (\"ID\") VALUES (%d)", id), log));
     }
 
     std::string stored_text(int id, const char* column)
@@ -282,7 +286,8 @@ TEST_F(Document, DeleteMakesTheSuccessorOrTheLastCurrent)
     ASSERT_EQ(ui.error_lists.size(), 1u);
     EXPECT_EQ(ui.error_lists[0].caption, "Record Deleted");
     EXPECT_EQ(ui.error_lists[0].ok_label, "Click This");
-    EXPECT_EQ(ui.error_lists[0].text, "Deleted parameters, ID = 2\r\nControl record 2 deleted.\r\n");
+    EXPECT_EQ(ui.error_lists[0].text,
+              "Deleted parameters, ID = 2\r\nDeleted 10 rows of Livestock.\r\nControl record 2 deleted.\r\n");
     doc.record_delete();
     expect_current(1, 1);
     doc.record_delete();

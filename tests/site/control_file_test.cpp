@@ -213,11 +213,16 @@ TEST_F(ControlFile, UnwritableFilesFailWithTheirMessages)
     EXPECT_EQ(log, "Unable to open hourly precip file for writing");
 }
 
+// Lines 1 to 6 with no subareas: without a run file the subarea set is 0, which a subarea list
+// beside the control file names as a file whose list ends at once.
 control_import_paths import_paths(const control_file_paths& written, const std::string& run)
 {
     control_import_paths paths;
     paths.control = written.control;
     paths.run = run;
+    paths.subarea_list = written.control + ".subarea_list";
+    std::ofstream(paths.subarea_list, std::ios::binary) << "   0 " << written.control << ".subareas\n";
+    std::ofstream(written.control + ".subareas", std::ios::binary) << "\n";
     return paths;
 }
 

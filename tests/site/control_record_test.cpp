@@ -222,7 +222,8 @@ TEST_F(ControlRecord, StationOfAnotherRecordIsKept)
     record.weather_station_id = 7;
     ASSERT_TRUE(record.insert(db, log));
     ASSERT_TRUE(record.delete_related(db, log));
-    EXPECT_EQ(log, "Deleted parameters, ID = 1\r\nWeather station 7 is kept: another control record uses it.\r\n");
+    EXPECT_EQ(log, "Deleted parameters, ID = 1\r\nWeather station 7 is kept: another control record uses it.\r\n"
+                   "Deleted 10 rows of Livestock.\r\n");
 }
 
 } // namespace
