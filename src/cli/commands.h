@@ -2,6 +2,8 @@
 // process exit status.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,5 +24,15 @@ int command_import_reference(cli_session& session, const std::string& kind, cons
 // kind: soil, weather, wind or weather-links.
 int command_import_area(cli_session& session, const std::string& kind, const std::string& db_path,
                         const std::string& file);
+// The options that answer dialog_new_record; what is not given keeps the proposed value.
+struct dataset_answers {
+    std::optional<std::int32_t> record_id;
+    std::optional<std::int32_t> station_id;
+    std::optional<std::string> station_name;
+};
+// Prints the new record's ID.
+int command_import_dataset(cli_session& session, const std::string& db_path, const std::string& model_file_list,
+                           const dataset_answers& answers);
+int command_import_field_operations(cli_session& session, const std::string& db_path, const std::string& file);
 
 } // namespace ivorn

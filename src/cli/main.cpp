@@ -83,6 +83,22 @@ int main(int argc, char** argv)
             action = [&, kind](cli_session& s) { return command_import_area(s, kind, db_path, file_path); };
         });
     }
+    dataset_answers new_record;
+    auto* dataset = import_command->add_subcommand("dataset", "the whole model data set as a new control record");
+    dataset->add_option("DB", db_path, "the database file")->required();
+    dataset->add_option("VORNFILE", file_path, "the model file list (vornfile.dat)")->required();
+    dataset->add_option("--id", new_record.record_id, "the new record's ID (default: the next free ID)");
+    dataset->add_option("--station-id", new_record.station_id, "its weather station number (default: the ID)");
+    dataset->add_option("--station-name", new_record.station_name, "its weather station name");
+    dataset->callback([&] {
+        action = [&](cli_session& s) { return command_import_dataset(s, db_path, file_path, new_record); };
+    });
+    auto* field_operations = import_command->add_subcommand("field-operations", "the plain-text field-operation file");
+    field_operations->add_option("DB", db_path, "the database file")->required();
+    field_operations->add_option("FILE", file_path, "the file to import")->required();
+    field_operations->callback([&] {
+        action = [&](cli_session& s) { return command_import_field_operations(s, db_path, file_path); };
+    });
 
     try {
         app.parse(argc, argv);

@@ -87,6 +87,13 @@ public:
     bool import_pesticides(const std::string& path);
     bool import_operations(const std::string& path);
     bool import_parameters(const std::string& path);
+    // Import VORNFILE.DAT: the whole model data set that the model file list names becomes a new
+    // control record (asked for as Record / New asks), stored with everything it owns and with
+    // the reference lists, in one transaction; then it is the current record.
+    bool import_dataset(const std::string& model_file_list, std::int32_t& new_id);
+    // The plain-text field-operation file: each line it takes becomes a row of "Field Operations"
+    // of the current record; the closing note says which subareas received them.
+    bool import_field_operations(const std::string& path);
     bool soil_list_built() const { return soil_list_built_; }
 
     load_output_options output_options;
@@ -100,6 +107,8 @@ private:
     using target_finder = control_record_description* (doc_i_vorn::*)(recordset&, std::string&);
 
     bool open_records(recordset& set, std::string& log);
+    // dialog_new_record with the next free ID proposed; false when cancelled or the ID is taken.
+    bool ask_new_record(new_record_answer& answer, std::string& log);
     // Stores a modified current record before a command leaves it. False when that failed: the
     // command then stays on the record, so that its unsaved values are not replaced by the next.
     bool store_before_leaving(std::string& log);

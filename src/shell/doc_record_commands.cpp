@@ -12,42 +12,48 @@ constexpr size_t station_name_width = 25;
 
 } // namespace
 
+bool doc_i_vorn::ask_new_record(new_record_answer& answer, std::string& log)
+{
+    recordset set;
+    if (!records_.loaded && !open_records(set, log)) {
+        log += "Unable to open set_fields\r\n";
+        return false;
+    }
+    const std::int32_t free_id = records_.next_free_id(set);
+    answer.record_id = free_id;
+    answer.station_id = free_id;
+    answer.station_name = cut_to_width(format_printf("Weather Station %ld", static_cast<long>(free_id)), station_name_width);
+    if (!ui_.ask_new_record(answer))
+        return false;
+    if (records_.find_by_id(answer.record_id)) {
+        log += format_printf("Record ID %d is already in use.\r\n", answer.record_id);
+        return false;
+    }
+    answer.station_name = cut_to_width(answer.station_name, station_name_width);
+    return true;
+}
+
 void doc_i_vorn::record_new()
 {
     if (!db_)
         return;
     ui_.store_form_values();
     std::string log;
-    recordset set;
     if (!store_before_leaving(log)) {
         show_log(log);
         return;
     }
-    if (!records_.loaded && !open_records(set, log)) {
-        log += "Unable to open set_fields\r\n";
-        show_log(log);
-        return;
-    }
-    const std::int32_t free_id = records_.next_free_id(set);
     new_record_answer answer;
-    answer.record_id = free_id;
-    answer.station_id = free_id;
-    answer.station_name = cut_to_width(format_printf("Weather Station %ld", static_cast<long>(free_id)), station_name_width);
     // The record object is only reset once the user has agreed: a cancelled dialog leaves the
     // current record as it was, rather than defaults that the next move would store over it.
-    if (!ui_.ask_new_record(answer)) {
-        show_log(log);
-        return;
-    }
-    if (records_.find_by_id(answer.record_id)) {
-        log += format_printf("Record ID %d is already in use.\r\n", answer.record_id);
+    if (!ask_new_record(answer, log)) {
         show_log(log);
         return;
     }
     record_->reset_to_defaults(settings_);
     record_->id = answer.record_id;
     record_->weather_station_id = answer.station_id;
-    record_->weather_station_name = cut_to_width(answer.station_name, station_name_width);
+    record_->weather_station_name = answer.station_name;
     if (!record_->insert(*db_, log)) {
         // Back to the row of the current entry, so that the object never holds an unsaved stranger.
         if (auto* entry = current_entry())

@@ -179,6 +179,15 @@ bool vorn_subarea::save_field_operations(database& db, std::string& log) const
     return ivorn::save_field_operations(db, owner(), operations, log);
 }
 
+vorn_subarea* subarea_list::find_by_subarea(std::int32_t number) const
+{
+    for (vorn_subarea* subarea : *this) {
+        if (subarea->subarea_number == number)
+            return subarea;
+    }
+    return nullptr;
+}
+
 void vorn_subarea::copy_from(const vorn_subarea& other)
 {
     static_cast<subarea_values&>(*this) = other;

@@ -128,6 +128,8 @@ private:
 
 class subarea_list : public typed_list<vorn_subarea> {
 public:
+    // The first subarea of that number, or null.
+    vorn_subarea* find_by_subarea(std::int32_t subarea_number) const;
     // The subarea file that the subarea list names for `subarea_set`: its blocks become subareas
     // 1, 2, 3 ... of the record `record_id`, replacing the list.
     bool import_subareas(std::int32_t record_id, int subarea_set, const std::string& subarea_list_path,
