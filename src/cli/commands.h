@@ -11,10 +11,14 @@ namespace ivorn {
 
 int command_new(cli_session& session, const std::string& db_path, bool force);
 int command_info(cli_session& session, const std::string& db_path);
+int command_records(cli_session& session, const std::string& db_path);
 int command_export(cli_session& session, const std::string& db_path, const std::string& table, const std::string& out);
 int command_config_list(cli_session& session);
 int command_config_get(cli_session& session, const std::string& key);
 int command_config_set(cli_session& session, const std::string& key, const std::string& value);
+// kind: crops, fertilizers, pesticides, operations or parameters.
+int command_import_reference(cli_session& session, const std::string& kind, const std::string& db_path,
+                             const std::string& file_path);
 // kind: soil, weather, wind or weather-links.
 int command_import_area(cli_session& session, const std::string& kind, const std::string& db_path,
                         const std::string& file);

@@ -40,6 +40,10 @@ int main(int argc, char** argv)
     info_command->add_option("DB", db_path, "the database file")->required();
     info_command->callback([&] { action = [&](cli_session& s) { return command_info(s, db_path); }; });
 
+    auto* records_command = app.add_subcommand("records", "the control-record list: POSITION<TAB>ID<TAB>DESCRIPTION");
+    records_command->add_option("DB", db_path, "the database file")->required();
+    records_command->callback([&] { action = [&](cli_session& s) { return command_records(s, db_path); }; });
+
     auto* export_command = app.add_subcommand("export", "a table as CSV");
     export_command->add_option("DB", db_path, "the database file")->required();
     export_command->add_option("TABLE", table_name, "the table name")->required();
@@ -60,15 +64,23 @@ int main(int argc, char** argv)
     config_set->add_option("VALUE", value, "the new value")->required();
     config_set->callback([&] { action = [&](cli_session& s) { return command_config_set(s, key, value); }; });
 
-    std::string import_file;
-    auto* import_command = app.add_subcommand("import", "import the model's own data files");
+    auto* import_command = app.add_subcommand("import", "read the model's own data files into a project database");
     import_command->require_subcommand(1);
-    for (const std::string kind : {"soil", "weather", "wind", "weather-links"}) {
-        auto* command = import_command->add_subcommand(kind, "the area-study import of a " + kind + " file");
-        command->add_option("DB", db_path, "the database file")->required();
-        command->add_option("FILE", import_file, "the file to import")->required();
-        command->callback([&, kind] {
-            action = [&, kind](cli_session& s) { return command_import_area(s, kind, db_path, import_file); };
+    std::string file_path;
+    for (const char* kind : {"crops", "fertilizers", "pesticides", "operations", "parameters"}) {
+        auto* reference = import_command->add_subcommand(kind, std::string("import a file of ") + kind);
+        reference->add_option("DB", db_path, "the database file")->required();
+        reference->add_option("FILE", file_path, "the file to import")->required();
+        reference->callback([&, kind] {
+            action = [&, kind](cli_session& s) { return command_import_reference(s, kind, db_path, file_path); };
+        });
+    }
+    for (const char* kind : {"soil", "weather", "wind", "weather-links"}) {
+        auto* area = import_command->add_subcommand(kind, std::string("the area-study import of a ") + kind + " file");
+        area->add_option("DB", db_path, "the database file")->required();
+        area->add_option("FILE", file_path, "the file to import")->required();
+        area->callback([&, kind] {
+            action = [&, kind](cli_session& s) { return command_import_area(s, kind, db_path, file_path); };
         });
     }
 

@@ -30,7 +30,7 @@ bool model_file_writer::open(const std::string& path, line_end_style style)
 
 void model_file_writer::write(std::string_view text)
 {
-    if (!file_)
+    if (!file_ || text.empty())
         return;
     if (style_ == line_end_style::lf) {
         if (std::fwrite(text.data(), 1, text.size(), file_) != text.size())

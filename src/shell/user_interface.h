@@ -35,6 +35,10 @@ public:
     virtual void set_status_text(const std::string& text) = 0;
     // Hint 0: only the highlight moved; 1: recount and repaint.
     virtual void refresh_all_views(int hint) = 0;
+    // The form view's edited values into the current record, before a command uses the record.
+    virtual void store_form_values() {}
+    // The current record's values into the form view alone, without refreshing the other views.
+    virtual void show_record_values() {}
 
     // dialog_progress: a modeless window with three text lines and Cancel.
     virtual void progress_open(int lower, int upper) = 0;

@@ -56,14 +56,11 @@ void save_bindings(recordset& set, const binding_list& bindings)
     }
 }
 
-void bind_numbered(binding_list& bindings, std::vector<std::string>& names, const std::string& prefix, float* values,
-                   int count, int first_number, const std::string& suffix)
+void bind_numbered(binding_list& bindings, const std::string& prefix, float* values, int count, int first_number,
+                   const std::string& suffix)
 {
-    const size_t start = names.size();
     for (int i = 0; i < count; ++i)
-        names.push_back(prefix + std::to_string(first_number + i) + suffix);
-    for (int i = 0; i < count; ++i)
-        bindings.push_back({names[start + static_cast<size_t>(i)], values + i});
+        bindings.push_back({prefix + std::to_string(first_number + i) + suffix, values + i});
 }
 
 } // namespace ivorn

@@ -15,7 +15,7 @@ namespace ivorn {
 using bound_member = std::variant<int*, short*, unsigned short*, unsigned char*, float*, std::string*>;
 
 struct field_binding {
-    std::string_view column;
+    std::string column;
     bound_member member;
 };
 
@@ -26,9 +26,8 @@ void load_bindings(const recordset& set, const binding_list& bindings);
 // Copies the members into the pending row (after add_new or edit).
 void save_bindings(recordset& set, const binding_list& bindings);
 
-// Numbered members, e.g. ("Parm", 1, array of 97): column "Parm1" to "Parm97". Column names
-// are kept alive by `names`, which the caller holds as long as the bindings.
-void bind_numbered(binding_list& bindings, std::vector<std::string>& names, const std::string& prefix,
-                   float* values, int count, int first_number = 1, const std::string& suffix = "");
+// Numbered members, e.g. ("Parm", 1, array of 97): column "Parm1" to "Parm97".
+void bind_numbered(binding_list& bindings, const std::string& prefix, float* values, int count,
+                   int first_number = 1, const std::string& suffix = "");
 
 } // namespace ivorn

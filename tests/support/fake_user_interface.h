@@ -2,6 +2,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,13 @@ public:
     void end_wait_cursor() override { --wait_cursors; }
     void set_status_text(const std::string& text) override { status = text; }
     void refresh_all_views(int hint) override { refresh_hints.push_back(hint); }
+    void store_form_values() override
+    {
+        ++form_stores;
+        if (on_store_form_values)
+            on_store_form_values();
+    }
+    void show_record_values() override { ++record_shows; }
     void progress_open(int lower, int upper) override { progress_range = {lower, upper}; progress_opened = true; }
     void progress_set_position(int position) override { progress_positions.push_back(position); }
     void progress_set_line(int line, const std::string& text) override { progress_lines.push_back({line, text}); }
@@ -77,6 +85,10 @@ public:
     int wait_cursors = 0;
     std::string status;
     std::vector<int> refresh_hints;
+    int form_stores = 0;
+    // What the form "edits" in the record when asked for its values.
+    std::function<void()> on_store_form_values;
+    int record_shows = 0;
     std::pair<int, int> progress_range{0, 0};
     bool progress_opened = false;
     std::vector<int> progress_positions;

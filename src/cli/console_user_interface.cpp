@@ -1,0 +1,109 @@
+// Console implementation of the user-interface port.
+#include "cli/console_user_interface.h"
+
+#include <csignal>
+#include <iostream>
+
+namespace ivorn {
+namespace {
+
+volatile std::sig_atomic_t cancel_requested = 0;
+
+extern "C" void on_interrupt(int) { cancel_requested = 1; }
+
+// The run logs end their lines in "\r\n"; a terminal wants "\n".
+std::string console_text(const std::string& text)
+{
+    std::string result;
+    result.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            continue;
+        result.push_back(text[i]);
+    }
+    if (!result.empty() && result.back() != '\n')
+        result.push_back('\n');
+    return result;
+}
+
+} // namespace
+
+console_user_interface::console_user_interface() : err_(std::cerr) {}
+
+console_user_interface::console_user_interface(std::ostream& err) : err_(err) {}
+
+void console_user_interface::print(const std::string& text) { err_ << console_text(text) << std::flush; }
+
+// A message box's text is the command's result ("File read ok", "Record OK."): standard output.
+void console_user_interface::message_box(const std::string& text) { std::cout << console_text(text) << std::flush; }
+
+bool console_user_interface::show_error_list(const std::string& caption, const std::string&, const std::string& text)
+{
+    if (!caption.empty())
+        err_ << caption << ":\n";
+    print(text);
+    return answers.error_list_ok;
+}
+
+bool console_user_interface::ask_integer(const std::string& prompt, long long& value)
+{
+    if (answers.integers.empty()) {
+        print(prompt + " (no answer given: cancelled)");
+        return false;
+    }
+    value = answers.integers.front();
+    answers.integers.pop_front();
+    return true;
+}
+
+bool console_user_interface::ask_new_record(new_record_answer& answer)
+{
+    if (!answers.accept_new_record)
+        return false;
+    if (answers.record_id)
+        answer.record_id = *answers.record_id;
+    if (answers.station_id)
+        answer.station_id = *answers.station_id;
+    if (answers.station_name)
+        answer.station_name = *answers.station_name;
+    return true;
+}
+
+bool console_user_interface::choose_file(const std::string&, const std::string&, std::string& path)
+{
+    if (answers.files.empty())
+        return false;
+    path = answers.files.front();
+    answers.files.pop_front();
+    return true;
+}
+
+void console_user_interface::progress_open(int lower, int upper)
+{
+    lower_ = lower;
+    upper_ = upper;
+    last_percentage_ = -1;
+}
+
+void console_user_interface::progress_set_position(int position)
+{
+    const int percentage = progress_percentage(lower_, upper_, position);
+    if (!show_progress || percentage == last_percentage_)
+        return;
+    last_percentage_ = percentage;
+    err_ << percentage << "%\n" << std::flush;
+}
+
+void console_user_interface::progress_set_line(int, const std::string& text)
+{
+    if (show_progress)
+        print(text);
+}
+
+bool console_user_interface::progress_cancelled() { return cancel_requested != 0; }
+
+void console_user_interface::install_interrupt_cancel() { std::signal(SIGINT, on_interrupt); }
+
+void console_user_interface::request_cancel() { cancel_requested = 1; }
+
+} // namespace ivorn

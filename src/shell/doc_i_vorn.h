@@ -1,0 +1,151 @@
+// The open project database as the desktop app and `ivorn` see it: the database, the lists loaded
+// from it, the current control record and the list through which the records are paged, with the
+// File and Record commands. Everything shown or asked goes through the user-interface port.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "core/vorn_production_supply.h"
+#include "help/field_help.h"
+#include "reference/vorn_operation.h"
+#include "shell/app_settings.h"
+#include "shell/user_interface.h"
+#include "site/control_record.h"
+#include "site/control_record_descriptions.h"
+#include "store/database.h"
+
+namespace ivorn {
+
+// The three load-output flags handed to the output loader after a run.
+struct load_output_options {
+    int create_yearly_table = 0;
+    int create_watershed_table = 0;
+    int create_residue_table = 0;
+};
+
+class doc_i_vorn {
+public:
+    doc_i_vorn(const app_settings& settings, user_interface& ui);
+    doc_i_vorn(const doc_i_vorn&) = delete;
+    doc_i_vorn& operator=(const doc_i_vorn&) = delete;
+    ~doc_i_vorn();
+
+    // File / New: a new database file with every table and the help text beside it. No document
+    // stays open afterwards (one that was open is closed first); true when the file was created.
+    bool new_database(const std::string& path);
+    // File / Open. A file that does not open as a project database leaves no document.
+    bool open_database(const std::string& path);
+    // Closing: a modified current record is stored first.
+    void close_database();
+    bool is_open() const { return db_ != nullptr; }
+
+    // Record commands.
+    void record_first();
+    void record_previous();
+    void record_next();
+    void record_last();
+    // Asks "Which record number?", then goes there.
+    void record_go_to();
+    void go_to_position(long position);
+    // Asks "Which ID?", then goes there.
+    void record_search();
+    void search_id(std::int32_t id);
+    void record_new();
+    void record_delete();
+
+    // Stores the current record with its related rows when it is modified (before a run).
+    bool store_current_record(std::string& log);
+    // After other code changed "Control Records" (an import): a complete list is rebuilt.
+    bool reload_record_list(std::string& log);
+    // Makes the record with this ID current, completing the list when needed.
+    bool make_current(std::int32_t id, std::string& log);
+
+    database* db() const { return db_.get(); }
+    const std::string& database_path() const { return database_path_; }
+    const app_settings& settings() const { return settings_; }
+    user_interface& ui() const { return ui_; }
+    // The one record object, present while a database is open; it holds a row only when there is
+    // a current entry.
+    control_record* current_record() const { return record_.get(); }
+    control_record_description* current_entry() const;
+    // 1-based position of the current entry, 0 when there is none.
+    long current_position() const;
+    list_control_record_descriptions& record_list() { return records_; }
+    const list_field_help_vorn& field_help() const { return help_; }
+    // The reference lists; null until loaded (a list that failed to load stays absent).
+    operation_list_class* operations() const { return operations_.get(); }
+    vorn_production_supply_list* fertilizers() const { return fertilizers_.get(); }
+    vorn_production_supply_list* pesticides() const { return pesticides_.get(); }
+    vorn_production_supply_list* crops() const { return crops_.get(); }
+
+    // File / Import of the reference files: the document's list is replaced and read anew, then
+    // stored. Parameters go to every control record; the current one is stored first and reloaded.
+    bool import_crops(const std::string& path);
+    bool import_fertilizers(const std::string& path);
+    bool import_pesticides(const std::string& path);
+    bool import_operations(const std::string& path);
+    bool import_parameters(const std::string& path);
+    bool soil_list_built() const { return soil_list_built_; }
+
+    load_output_options output_options;
+    // Kept while a run writes its subareas.
+    std::int32_t subarea_counter = 0;
+    double total_subarea_area = 0.0;
+
+private:
+    class list_progress;
+    // Finds a move's target entry; the set is opened by the finder only when the list cannot answer.
+    using target_finder = control_record_description* (doc_i_vorn::*)(recordset&, std::string&);
+
+    bool open_records(recordset& set, std::string& log);
+    // Stores a modified current record before a command leaves it. False when that failed: the
+    // command then stays on the record, so that its unsaved values are not replaced by the next.
+    bool store_before_leaving(std::string& log);
+    // The common frame of First, Previous, Next, Last and Go To.
+    void move(target_finder find_target, int refresh_hint);
+    // Opens "Control Records" in key order unless this command already has.
+    bool open_records_once(recordset& set, std::string& log);
+    bool load_entry(const control_record_description& entry, std::string& log);
+    void show_log(const std::string& log);
+    int move_hint() const;
+
+    control_record_description* target_first(recordset& set, std::string& log);
+    control_record_description* target_previous(recordset& set, std::string& log);
+    control_record_description* target_next(recordset& set, std::string& log);
+    control_record_description* target_last(recordset& set, std::string& log);
+    control_record_description* target_go_to(recordset& set, std::string& log);
+    control_record_description* target_search(recordset& set, std::string& log);
+    control_record_description* reach(recordset& set, long position, std::string& log);
+    void complete_list(recordset& set, std::string& log);
+
+    bool load_reference_lists(std::string& log);
+    bool load_soil_list(std::string& log);
+    void start_record_list(recordset& set);
+    void load_help(std::string& log);
+    void forget_current();
+
+    const app_settings& settings_;
+    user_interface& ui_;
+    std::unique_ptr<database> db_;
+    std::unique_ptr<operation_list_class> operations_;
+    std::unique_ptr<vorn_production_supply_list> fertilizers_;
+    std::unique_ptr<vorn_production_supply_list> pesticides_;
+    std::unique_ptr<vorn_production_supply_list> crops_;
+    std::string database_path_ = "i_VORN.mdb";
+    std::unique_ptr<control_record> record_;
+    // The current entry by ID: entries are rebuilt when the list is refilled, IDs stay.
+    bool has_current_ = false;
+    std::int32_t current_id_ = 0;
+    list_control_record_descriptions records_;
+    std::unique_ptr<list_progress> progress_;
+    // (The soil list takes its place here with its record kind.)
+    bool soil_list_built_ = false;
+    list_field_help_vorn help_;
+    // Argument of the move in progress (Go To's position, Search's ID).
+    long wanted_position_ = 0;
+    std::int32_t wanted_id_ = 0;
+};
+
+} // namespace ivorn

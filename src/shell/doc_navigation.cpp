@@ -1,0 +1,230 @@
+// Record navigation: First, Previous, Next, Last, Go To and Search. Each move stores a modified
+// current record, finds its target entry (building the list only as far as it must), loads the
+// target with everything it owns, and leaves the current record alone when there is no target.
+#include "shell/doc_i_vorn.h"
+
+#include <limits>
+
+#include "core/text_utils.h"
+#include "site/control_record_table.h"
+
+namespace ivorn {
+
+int doc_i_vorn::move_hint() const { return settings_.record_list ? 0 : 1; }
+
+bool doc_i_vorn::open_records_once(recordset& set, std::string& log)
+{
+    return set.is_open() || open_records(set, log);
+}
+
+bool doc_i_vorn::load_entry(const control_record_description& entry, std::string& log)
+{
+    // One row by its key: a move to a known entry never needs the whole table.
+    recordset set;
+    if (!set.open(*db_, control_records_table(), filter_by("ID", field_value(std::int64_t{entry.id})), log))
+        return false;
+    if (set.is_empty()) {
+        log += "Unable to reach that record.\r\n";
+        return false;
+    }
+    has_current_ = true;
+    current_id_ = entry.id;
+    record_->load_from_row(set);
+    record_->load_related(*db_, log);
+    return true;
+}
+
+void doc_i_vorn::move(target_finder find_target, int refresh_hint)
+{
+    if (!db_)
+        return;
+    ui_.store_form_values();
+    std::string log;
+    if (store_before_leaving(log)) {
+        recordset set;
+        if (auto* target = (this->*find_target)(set, log))
+            load_entry(*target, log);
+    }
+    show_log(log);
+    ui_.refresh_all_views(refresh_hint);
+}
+
+void doc_i_vorn::complete_list(recordset& set, std::string& log)
+{
+    if (!records_.loaded && open_records_once(set, log))
+        records_.fill_descriptions(set);
+}
+
+control_record_description* doc_i_vorn::reach(recordset& set, long position, std::string& log)
+{
+    if (auto* entry = records_.find_by_position(position))
+        return entry;
+    if (records_.loaded) {
+        const auto* tail = records_.last();
+        if (!tail || position > tail->position)
+            return nullptr;
+    }
+    if (!open_records_once(set, log))
+        return nullptr;
+    if (auto* entry = records_.locate(set, position))
+        return entry;
+    log += "Unable to reach that record.\r\n";
+    return nullptr;
+}
+
+control_record_description* doc_i_vorn::target_first(recordset& set, std::string& log)
+{
+    if (auto* entry = records_.find_by_position(1))
+        return entry;
+    if (!open_records_once(set, log) || set.is_empty())
+        return nullptr;
+    set.move_first();
+    auto entry = describe_current_row(set, 1);
+    auto* raw = entry.get();
+    records_.add(std::move(entry));
+    return raw;
+}
+
+control_record_description* doc_i_vorn::target_previous(recordset& set, std::string& log)
+{
+    const long position = current_position();
+    if (position <= 1)
+        return nullptr;
+    return reach(set, position - 1, log);
+}
+
+control_record_description* doc_i_vorn::target_next(recordset& set, std::string& log)
+{
+    const auto* current = current_entry();
+    if (!current)
+        return nullptr;
+    const long position = current->position;
+    if (records_.loaded)
+        return reach(set, position + 1, log);
+    if (auto* entry = records_.find_by_position(position + 1))
+        return entry;
+    if (!open_records_once(set, log) || !set.seek({field_value(std::int64_t{current->id})}))
+        return nullptr;
+    set.move_next();
+    if (set.is_eof()) {
+        // The table ends here. A list that holds every position up to here is complete; one with
+        // gaps is completed, so that what it says about the table stays true.
+        if (static_cast<long>(records_.count()) == position)
+            records_.loaded = true;
+        else
+            complete_list(set, log);
+        return nullptr;
+    }
+    auto entry = describe_current_row(set, position + 1);
+    auto* raw = entry.get();
+    records_.add(std::move(entry));
+    return raw;
+}
+
+control_record_description* doc_i_vorn::target_last(recordset& set, std::string& log)
+{
+    complete_list(set, log);
+    return records_.last();
+}
+
+control_record_description* doc_i_vorn::target_go_to(recordset& set, std::string& log)
+{
+    return reach(set, wanted_position_, log);
+}
+
+control_record_description* doc_i_vorn::target_search(recordset& set, std::string& log)
+{
+    if (auto* entry = records_.find_by_id(wanted_id_))
+        return entry;
+    if (records_.loaded)
+        return nullptr;
+    complete_list(set, log);
+    return records_.find_by_id(wanted_id_);
+}
+
+void doc_i_vorn::record_first() { move(&doc_i_vorn::target_first, move_hint()); }
+void doc_i_vorn::record_previous() { move(&doc_i_vorn::target_previous, move_hint()); }
+void doc_i_vorn::record_next() { move(&doc_i_vorn::target_next, move_hint()); }
+void doc_i_vorn::record_last() { move(&doc_i_vorn::target_last, 1); }
+
+void doc_i_vorn::go_to_position(long position)
+{
+    wanted_position_ = position;
+    move(&doc_i_vorn::target_go_to, move_hint());
+}
+
+void doc_i_vorn::record_go_to()
+{
+    if (!db_)
+        return;
+    long long value = 0;
+    if (!ui_.ask_integer("Which record number?", value))
+        return;
+    const long long limit = std::numeric_limits<std::int32_t>::max();
+    go_to_position(static_cast<long>(value < -limit ? -limit : (value > limit ? limit : value)));
+}
+
+void doc_i_vorn::search_id(std::int32_t id)
+{
+    if (!db_)
+        return;
+    ui_.store_form_values();
+    std::string log;
+    wanted_id_ = id;
+    if (store_before_leaving(log)) {
+        recordset set;
+        if (auto* target = target_search(set, log))
+            load_entry(*target, log);
+        else
+            ui_.message_box("Not found.");
+    }
+    // A failed store must not pass unseen, even though Search shows no log of its own.
+    show_log(log);
+    ui_.show_record_values();
+}
+
+void doc_i_vorn::record_search()
+{
+    if (!db_)
+        return;
+    long long value = 0;
+    if (!ui_.ask_integer("Which ID?", value))
+        return;
+    if (value < std::numeric_limits<std::int32_t>::min() || value > std::numeric_limits<std::int32_t>::max()) {
+        ui_.message_box("Not found.");
+        return;
+    }
+    search_id(static_cast<std::int32_t>(value));
+}
+
+bool doc_i_vorn::make_current(std::int32_t id, std::string& log)
+{
+    if (!db_)
+        return false;
+    recordset set;
+    wanted_id_ = id;
+    auto* target = target_search(set, log);
+    if (!target) {
+        log += format_printf("Unable to find control record %d\r\n", id);
+        return false;
+    }
+    return load_entry(*target, log);
+}
+
+bool doc_i_vorn::reload_record_list(std::string& log)
+{
+    if (!db_)
+        return false;
+    if (records_.loaded)
+        return records_.reload(*db_, log);
+    // A lazy list may have lost its footing: start it again from the current row.
+    recordset set;
+    if (!open_records(set, log))
+        return false;
+    records_.delete_all();
+    if (has_current_ && set.seek({field_value(std::int64_t{current_id_})}))
+        records_.add(describe_current_row(set, static_cast<long>(set.position()) + 1));
+    return true;
+}
+
+} // namespace ivorn

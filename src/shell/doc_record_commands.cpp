@@ -1,0 +1,112 @@
+// Record / New and Record / Delete. Both keep the record object and the current list entry in
+// agreement: the object always holds the row of the current entry.
+#include "shell/doc_i_vorn.h"
+
+#include "core/text_utils.h"
+#include "site/control_record_table.h"
+
+namespace ivorn {
+namespace {
+
+constexpr size_t station_name_width = 25;
+
+} // namespace
+
+void doc_i_vorn::record_new()
+{
+    if (!db_)
+        return;
+    ui_.store_form_values();
+    std::string log;
+    recordset set;
+    if (!store_before_leaving(log)) {
+        show_log(log);
+        return;
+    }
+    if (!records_.loaded && !open_records(set, log)) {
+        log += "Unable to open set_fields\r\n";
+        show_log(log);
+        return;
+    }
+    const std::int32_t free_id = records_.next_free_id(set);
+    new_record_answer answer;
+    answer.record_id = free_id;
+    answer.station_id = free_id;
+    answer.station_name = cut_to_width(format_printf("Weather Station %ld", static_cast<long>(free_id)), station_name_width);
+    // The record object is only reset once the user has agreed: a cancelled dialog leaves the
+    // current record as it was, rather than defaults that the next move would store over it.
+    if (!ui_.ask_new_record(answer)) {
+        show_log(log);
+        return;
+    }
+    if (records_.find_by_id(answer.record_id)) {
+        log += format_printf("Record ID %d is already in use.\r\n", answer.record_id);
+        show_log(log);
+        return;
+    }
+    record_->reset_to_defaults(settings_);
+    record_->id = answer.record_id;
+    record_->weather_station_id = answer.station_id;
+    record_->weather_station_name = cut_to_width(answer.station_name, station_name_width);
+    if (!record_->insert(*db_, log)) {
+        // Back to the row of the current entry, so that the object never holds an unsaved stranger.
+        if (auto* entry = current_entry())
+            load_entry(*entry, log);
+        if (!has_current_) {
+            record_->reset_to_defaults(settings_);
+            record_->modified = false;
+        }
+        show_log(log);
+        return;
+    }
+    // The list is complete here (the free ID needed every row): the new row joins it in key order.
+    records_.insert_record(record_->id, record_->description);
+    has_current_ = true;
+    current_id_ = record_->id;
+    show_log(log);
+    ui_.refresh_all_views(1);
+}
+
+void doc_i_vorn::record_delete()
+{
+    auto* entry = current_entry();
+    if (!db_ || !entry)
+        return;
+    std::string log;
+    const std::int32_t id = entry->id;
+    const long position = entry->position;
+    bool deleted = false;
+    {
+        transaction work(*db_);
+        recordset set;
+        if (open_records(set, log) && set.seek({field_value(std::int64_t{id})})) {
+            // The stored row says which station and related rows belong to the record, not the
+            // form's unsaved edits.
+            record_->load_from_row(set);
+            const bool related = record_->delete_related(*db_, log);
+            deleted = related && set.delete_current(log) && work.commit(log);
+        }
+    }
+    if (deleted) {
+        log += format_printf("Control record %d deleted.\r\n", id);
+        records_.remove_entry(entry);
+        forget_current();
+        // The successor takes the deleted record's place, or the last record when there is none.
+        recordset set;
+        if (open_records(set, log) && !set.is_empty()) {
+            const long rows = static_cast<long>(set.row_count());
+            if (auto* target = reach(set, position <= rows ? position : rows, log))
+                load_entry(*target, log);
+        }
+        if (!has_current_) {
+            record_->reset_to_defaults(settings_);
+            record_->modified = false;
+        }
+    } else {
+        log += format_printf("Control record %d was not deleted.\r\n", id);
+    }
+    ui_.show_error_list("Record Deleted", "Click This", log);
+    ui_.refresh_all_views(1);
+}
+
+} // namespace ivorn

@@ -1,0 +1,254 @@
+// The control-record description list: filling, lookups, locating unvisited positions.
+#include "site/control_record_descriptions.h"
+
+#include <vector>
+
+#include "core/text_utils.h"
+#include "site/control_record_table.h"
+
+namespace ivorn {
+
+control_record_description::control_record_description(long position_, std::int32_t id_, std::string description_)
+    : position(position_), id(id_), description(std::move(description_))
+{
+    set_position(position_);
+}
+
+bool control_record_description::comes_before(const list_member& candidate) const
+{
+    return position < static_cast<const control_record_description&>(candidate).position;
+}
+
+void control_record_description::set_position(long new_position)
+{
+    position = new_position;
+    text = format_printf("%5ld %5ld %s", position, static_cast<long>(id), description.c_str());
+}
+
+void control_record_description::set_record(std::int32_t new_id, std::string new_description)
+{
+    id = new_id;
+    description = std::move(new_description);
+    set_position(position);
+}
+
+std::unique_ptr<control_record_description> describe_current_row(const recordset& set, long position)
+{
+    return std::make_unique<control_record_description>(position, static_cast<std::int32_t>(set.get_integer("ID")),
+                                                        set.get_text("Description"));
+}
+
+void list_control_record_descriptions::index_entry(control_record_description* entry)
+{
+    if (entry)
+        by_id_.emplace(entry->id, entry);
+}
+
+void list_control_record_descriptions::unindex_entry(control_record_description* entry)
+{
+    const auto found = by_id_.find(entry->id);
+    if (found == by_id_.end() || found->second != entry)
+        return;
+    by_id_.erase(found);
+    // Another entry of the same ID (a table changed behind the list's back) takes its place.
+    for (auto* other : *this) {
+        if (other != entry && other->id == entry->id) {
+            by_id_.emplace(other->id, other);
+            break;
+        }
+    }
+}
+
+list_member* list_control_record_descriptions::add(std::unique_ptr<list_member> member)
+{
+    auto* entry = static_cast<control_record_description*>(member.get());
+    list_member* previous = list_class::add(std::move(member));
+    index_entry(entry);
+    return previous;
+}
+
+list_member* list_control_record_descriptions::insert_after(std::unique_ptr<list_member> member, list_member* after)
+{
+    if (!after) {
+        list_member* raw = member.get();
+        add(std::move(member));
+        return raw;
+    }
+    auto* entry = static_cast<control_record_description*>(list_class::insert_after(std::move(member), after));
+    index_entry(entry);
+    return entry;
+}
+
+void list_control_record_descriptions::delete_all()
+{
+    by_id_.clear();
+    list_class::delete_all();
+}
+
+std::unique_ptr<list_member> list_control_record_descriptions::unlink(list_member* member)
+{
+    auto owned = list_class::unlink(member);
+    if (owned)
+        unindex_entry(static_cast<control_record_description*>(owned.get()));
+    return owned;
+}
+
+void list_control_record_descriptions::fill_descriptions(recordset& set)
+{
+    if (observer_)
+        observer_->scan_begin(static_cast<long>(set.row_count()));
+    delete_all();
+    long count = 0;
+    for (set.move_first(); !set.is_eof(); set.move_next()) {
+        auto entry = describe_current_row(set, ++count);
+        entry->ordered_ = false;
+        add(std::move(entry));
+        if (observer_ && count % 500 == 0)
+            observer_->scan_progress(count, format_printf("Scanning Records %ld", count));
+    }
+    loaded = true;
+    if (observer_)
+        observer_->scan_end();
+}
+
+std::int32_t list_control_record_descriptions::next_free_id(recordset& set)
+{
+    if (!loaded)
+        fill_descriptions(set);
+    // Among n records the smallest free ID is at most n + 1.
+    const size_t limit = count() + 1;
+    std::vector<bool> used(limit + 1, false);
+    for (const auto* entry : *this) {
+        if (entry->id >= 1 && static_cast<size_t>(entry->id) <= limit)
+            used[static_cast<size_t>(entry->id)] = true;
+    }
+    for (size_t candidate = 1; candidate <= limit && candidate < 2147483647u; ++candidate) {
+        if (!used[candidate])
+            return static_cast<std::int32_t>(candidate);
+    }
+    return 0;
+}
+
+long list_control_record_descriptions::number_of_records(recordset* set)
+{
+    if (!loaded) {
+        if (set)
+            fill_descriptions(*set);
+        else if (observer_)
+            observer_->message_box("Error in list_control_record_descriptions.number_of_records");
+    }
+    const auto* tail = last();
+    return tail ? tail->position : 0;
+}
+
+size_t list_control_record_descriptions::lower_bound(long position) const
+{
+    size_t low = 0;
+    size_t high = count();
+    while (low < high) {
+        const size_t middle = low + (high - low) / 2;
+        if (at(middle)->position < position)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    return low;
+}
+
+control_record_description* list_control_record_descriptions::find_by_position(long position) const
+{
+    const size_t index = lower_bound(position);
+    auto* entry = at(index);
+    return entry && entry->position == position ? entry : nullptr;
+}
+
+control_record_description* list_control_record_descriptions::find_by_id(std::int32_t id) const
+{
+    const auto found = by_id_.find(id);
+    return found == by_id_.end() ? nullptr : found->second;
+}
+
+control_record_description* list_control_record_descriptions::locate(recordset& set, long position)
+{
+    if (position < 1 || set.is_empty())
+        return nullptr;
+    const size_t index = lower_bound(position);
+    control_record_description* before = index > 0 ? at(index - 1) : nullptr;
+    control_record_description* after = at(index);
+    // With nothing known the table's first row is position 1.
+    long anchor_position = 1;
+    if (!before && !after) {
+        set.move_first();
+    } else {
+        control_record_description* anchor = before;
+        if (!before || (after && after->position - position < position - before->position))
+            anchor = after;
+        if (!set.seek({field_value(std::int64_t{anchor->id})}))
+            return nullptr;
+        anchor_position = anchor->position;
+        if (anchor_position == position)
+            return anchor;
+    }
+    const long long target = set.position() + (position - anchor_position);
+    if (target < 0 || target >= static_cast<long long>(set.row_count()))
+        return nullptr;
+    set.move_to(target);
+    auto entry = describe_current_row(set, position);
+    auto* raw = entry.get();
+    add(std::move(entry));
+    return raw;
+}
+
+bool list_control_record_descriptions::reload(database& db, std::string& log)
+{
+    if (!loaded)
+        return true;
+    recordset set;
+    if (!set.open(db, control_records_table(), {}, log, recordset::mode::read_only))
+        return false;
+    fill_descriptions(set);
+    return true;
+}
+
+control_record_description* list_control_record_descriptions::insert_record(std::int32_t id, std::string description)
+{
+    // In a complete list positions follow key order, so IDs rise along the list.
+    size_t low = 0;
+    size_t high = count();
+    while (low < high) {
+        const size_t middle = low + (high - low) / 2;
+        if (at(middle)->id < id)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    for (size_t i = low; i < count(); ++i)
+        at(i)->set_position(at(i)->position + 1);
+    auto entry = std::make_unique<control_record_description>(static_cast<long>(low) + 1, id, std::move(description));
+    auto* raw = entry.get();
+    add(std::move(entry));
+    return raw;
+}
+
+void list_control_record_descriptions::update_entry(control_record_description* entry, std::int32_t id,
+                                                    std::string description)
+{
+    if (!entry)
+        return;
+    unindex_entry(entry);
+    entry->set_record(id, std::move(description));
+    index_entry(entry);
+}
+
+void list_control_record_descriptions::remove_entry(control_record_description* entry)
+{
+    if (!entry)
+        return;
+    const size_t index = lower_bound(entry->position);
+    if (!unlink(entry))
+        return;
+    for (size_t i = index; i < count(); ++i)
+        at(i)->set_position(at(i)->position - 1);
+}
+
+} // namespace ivorn

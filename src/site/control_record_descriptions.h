@@ -1,0 +1,102 @@
+// The list through which the document pages the control records: one entry (position, ID,
+// display text) per row visited, or per row of the table once the list is complete. Built for
+// tables of 100 000 records: fills in one pass, finds by position or ID without scanning, and
+// reaches an unvisited position from the nearest known entry.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <unordered_map>
+
+#include "core/list_class.h"
+#include "store/database.h"
+#include "store/recordset.h"
+
+namespace ivorn {
+
+class control_record_description : public list_member {
+public:
+    control_record_description(long position, std::int32_t id, std::string description);
+
+    // Keeps the list in position order.
+    bool comes_before(const list_member& candidate) const override;
+    // Renumbers the entry and its display text.
+    void set_position(long new_position);
+    void set_record(std::int32_t new_id, std::string new_description);
+
+    long position = 0;
+    std::int32_t id = 0;
+    // "%5ld %5ld %s": position, ID, description.
+    std::string text;
+    std::string description;
+
+protected:
+    bool is_ordered() const override { return ordered_; }
+
+private:
+    friend class list_control_record_descriptions;
+    // A fill appends in scan order; only an entry placed between others needs the ordered walk.
+    bool ordered_ = true;
+};
+
+// What the list shows while it works; the document forwards it to its user interface.
+class description_list_observer {
+public:
+    virtual ~description_list_observer() = default;
+    virtual void scan_begin(long rows) { (void)rows; }
+    virtual void scan_progress(long count, const std::string& text) { (void)count, (void)text; }
+    virtual void scan_end() {}
+    virtual void message_box(const std::string& text) { (void)text; }
+};
+
+class list_control_record_descriptions : public typed_list<control_record_description> {
+public:
+    // Complete: an entry for every row of the table.
+    bool loaded = false;
+
+    void set_observer(description_list_observer* observer) { observer_ = observer; }
+
+    list_member* add(std::unique_ptr<list_member> member) override;
+    list_member* insert_after(std::unique_ptr<list_member> member, list_member* after) override;
+    void delete_all() override;
+    std::unique_ptr<list_member> unlink(list_member* member) override;
+
+    // One entry per row of the set, in scan order; the list is complete afterwards.
+    void fill_descriptions(recordset& set);
+    // The smallest ID of 1 or more that no control record carries (the list is completed first);
+    // 0 when every ID is taken.
+    std::int32_t next_free_id(recordset& set);
+    // The number of rows: the last entry's position after completing the list from `set`; without
+    // a set an incomplete list reports an error and its own size.
+    long number_of_records(recordset* set);
+    control_record_description* find_by_position(long position) const;
+    control_record_description* find_by_id(std::int32_t id) const;
+    // Reaches a position not yet in the list from the nearest known entry; the new entry is added
+    // and returned, or null when the table ends first.
+    control_record_description* locate(recordset& set, long position);
+    // Refills a complete list from the table.
+    bool reload(database& db, std::string& log);
+    // A complete list takes a newly added row in key order; the entries behind it move down one
+    // position.
+    control_record_description* insert_record(std::int32_t id, std::string description);
+    // An entry's row got a new ID or description.
+    void update_entry(control_record_description* entry, std::int32_t id, std::string description);
+    // Drops an entry whose row was deleted; the entries behind it move up one position, as their
+    // rows did in the table.
+    void remove_entry(control_record_description* entry);
+
+private:
+    // Index of the first entry whose position is at least `position` (count() when none).
+    size_t lower_bound(long position) const;
+    void index_entry(control_record_description* entry);
+    void unindex_entry(control_record_description* entry);
+
+    std::unordered_map<std::int32_t, control_record_description*> by_id_;
+    description_list_observer* observer_ = nullptr;
+};
+
+// An entry made from the current row of a "Control Records" set.
+std::unique_ptr<control_record_description> describe_current_row(const recordset& set, long position);
+
+} // namespace ivorn

@@ -1,0 +1,81 @@
+// The control record's related rows, step by step: the site data that other record kinds own
+// (parameters, livestock, point sources, subareas, the weather station) is loaded, stored and
+// deleted here in the record's fixed order. A step whose record kind has not arrived yet is empty.
+#include "site/control_record.h"
+
+#include "core/text_utils.h"
+#include "reference/field_operation_table.h"
+#include "site/control_record_table.h"
+#include "site/livestock_tables.h"
+#include "site/subarea_tables.h"
+
+namespace ivorn {
+
+// The herd slots, the lists of subareas, point sources, livestock and livestock schedules, the
+// parameter set, the output reader and the embedded weather station return to their new state.
+void control_record::reset_owned_members() { parameters = parameter_set{}; }
+
+// Parameters row of this record (filter ID = record ID).
+bool control_record::load_parameter_set(database& db, std::string& log) { return parameters.load_parameters(db, id, log); }
+
+// Livestock and livestock schedule rows, by model version.
+bool control_record::load_livestock(database&, std::string&) { return true; }
+
+// Point Source rows into `pointsource_files`.
+bool control_record::load_point_sources(database&, std::string&) { return true; }
+
+// Subarea and management rows, with each subarea's soil and field operations.
+bool control_record::load_subareas(database&, std::string&) { return true; }
+
+// The weather station and its months, by `weather_station_id`.
+bool control_record::load_weather_station(database&, std::string&) { return true; }
+
+bool control_record::save_livestock(database&, std::string&) { return true; }
+
+bool control_record::save_parameter_set(database& db, std::string& log) { return parameters.save_parameters(db, id, log); }
+
+bool control_record::save_subareas(database&, std::string&) { return true; }
+
+bool control_record::save_weather_station(database&, std::string&) { return true; }
+
+// The record's Parameters row, its count logged.
+bool control_record::delete_parameter_set(database& db, std::string& log) { return parameters.delete_parameters(db, id, log); }
+
+// The station's Weather row and its Weather by Month rows, their counts logged.
+bool control_record::delete_weather_station(database&, std::string&) { return true; }
+
+// A station that another control record still names must survive this record's deletion.
+bool control_record::station_used_elsewhere(database& db, bool& used, std::string& log)
+{
+    used = false;
+    recordset set;
+    if (!set.open(db, control_records_table(), filter_by("Weather Station ID", field_value(std::int64_t{weather_station_id})),
+                  log, recordset::mode::read_only))
+        return false;
+    for (set.move_first(); !set.is_eof(); set.move_next()) {
+        if (set.get_integer("ID") != id) {
+            used = true;
+            break;
+        }
+    }
+    return true;
+}
+
+// Rows keyed by this record's ID alone. Left behind, they would reappear under the next record
+// given the same (smallest free) ID.
+bool control_record::delete_site_rows(database& db, std::string& log)
+{
+    const table_description* tables[] = {&subareas_table(), &management_table(), &field_operations_table(),
+                                         &livestock_table(), &livestock_schedule_table(), &point_source_table()};
+    bool ok = true;
+    for (const table_description* table : tables) {
+        const long long deleted = delete_rows(db, *table, filter_by("ID", field_value(std::int64_t{id})), log);
+        if (deleted < 0)
+            ok = false;
+        else if (deleted > 0)
+            log += format_printf("Deleted %lld rows of %s.\r\n", deleted, table->name.c_str());
+    }
+    return ok;
+}
+
+} // namespace ivorn

@@ -1,0 +1,60 @@
+// `ivorn import` end to end: exit statuses, what goes to standard output and standard error.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sys/wait.h>
+
+#include "reference/reference_test_support.h"
+
+namespace ivorn {
+namespace {
+
+struct run_result {
+    int status = -1;
+    std::string out;
+};
+
+// Runs ivorn with its own settings file; standard error joins standard output after a marker.
+run_result run_ivorn(const testing::scratch_directory& dir, const std::string& arguments)
+{
+    const std::string command = std::string(IVORN_CLI_PATH) + " --settings '" + dir.file("s.ini") + "' " + arguments +
+                                " 2>'" + dir.file("err.txt") + "'";
+    run_result result;
+    std::FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return result;
+    char buffer[4096];
+    size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        result.out.append(buffer, got);
+    const int status = pclose(pipe);
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.out += "|" + testing::read_bytes(dir.file("err.txt"));
+    return result;
+}
+
+TEST(IvornImport, ReferenceFilesAndParameters)
+{
+    testing::scratch_directory dir;
+    const std::string db = "'" + dir.file("p.db") + "' ";
+    ASSERT_EQ(run_ivorn(dir, "new " + db).status, 0);
+    testing::write_bytes(dir.file("crop.dat"), "h\nh\n    1 CORN\n");
+    const auto crops = run_ivorn(dir, "import crops " + db + dir.file("crop.dat"));
+    EXPECT_EQ(crops.status, 0);
+    EXPECT_EQ(crops.out, "File read ok\n|");
+
+    const auto missing = run_ivorn(dir, "import fertilizers " + db + dir.file("none.dat"));
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.out, "|Read errors:\nUnable to read fertilizer file " + dir.file("none.dat") + "\n");
+
+    testing::write_bytes(dir.file("parm.dat"), "   1.000   2.000\n");
+    const auto no_records = run_ivorn(dir, "import parameters " + db + dir.file("parm.dat"));
+    EXPECT_EQ(no_records.status, 1);
+    EXPECT_EQ(no_records.out, "There are no control records to receive the parameters.\n|");
+
+    EXPECT_EQ(run_ivorn(dir, "import soybeans " + db + dir.file("crop.dat")).status, 2);
+    EXPECT_EQ(run_ivorn(dir, "import crops " + dir.file("nodb.db") + " " + dir.file("crop.dat")).status, 1);
+}
+
+} // namespace
+} // namespace ivorn

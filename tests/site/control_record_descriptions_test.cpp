@@ -1,0 +1,173 @@
+// The description list: filling in scan order, the smallest free ID, lookups, reaching unvisited
+// positions from the nearest known entry, and dropping a deleted row's entry.
+#include "site/control_record_descriptions.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+
+#include "core/text_utils.h"
+#include "shell/project_database.h"
+#include "site/control_record_table.h"
+#include "support/scratch_directory.h"
+
+namespace ivorn {
+namespace {
+
+class recording_observer : public description_list_observer {
+public:
+    void scan_progress(long, const std::string& text) override { progress.push_back(text); }
+    void message_box(const std::string& text) override { messages.push_back(text); }
+    std::vector<std::string> progress;
+    std::vector<std::string> messages;
+};
+
+class Descriptions : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string log;
+        ASSERT_TRUE(create_project_database(scratch.file("i_VORN.mdb"), log)) << log;
+        ASSERT_TRUE(open_project_database(db, scratch.file("i_VORN.mdb"), log)) << log;
+        list.set_observer(&observer);
+    }
+
+    void add_records(std::initializer_list<int> ids)
+    {
+        std::string log;
+        for (int id : ids)
+            ASSERT_TRUE(db.execute(format_printf("INSERT INTO \"Control Records\" (\"ID\", \"Description\") "
+                                                 "VALUES (%d, 'Run %d')",
+                                                 id, id),
+                                   log))
+                << log;
+    }
+
+    void open_set()
+    {
+        std::string log;
+        ASSERT_TRUE(set.open(db, control_records_table(), {}, log)) << log;
+    }
+
+    testing::scratch_directory scratch;
+    database db;
+    recordset set;
+    list_control_record_descriptions list;
+    recording_observer observer;
+};
+
+TEST_F(Descriptions, FillMakesOneEntryPerRowInKeyOrder)
+{
+    add_records({20, 3, 100000});
+    open_set();
+    list.fill_descriptions(set);
+    EXPECT_TRUE(list.loaded);
+    ASSERT_EQ(list.count(), 3u);
+    EXPECT_EQ(list.at(0)->text, "    1     3 Run 3");
+    EXPECT_EQ(list.at(1)->text, "    2    20 Run 20");
+    EXPECT_EQ(list.at(2)->text, "    3 100000 Run 100000");
+    EXPECT_EQ(list.find_by_id(20)->position, 2);
+    EXPECT_EQ(list.find_by_position(3)->id, 100000);
+    EXPECT_EQ(list.find_by_position(4), nullptr);
+    EXPECT_EQ(list.find_by_id(4), nullptr);
+}
+
+TEST_F(Descriptions, FillReportsProgressEvery500Rows)
+{
+    std::string log;
+    ASSERT_TRUE(db.execute("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1200) "
+                           "INSERT INTO \"Control Records\" (\"ID\") SELECT i FROM n",
+                           log))
+        << log;
+    open_set();
+    list.fill_descriptions(set);
+    EXPECT_EQ(observer.progress, (std::vector<std::string>{"Scanning Records 500", "Scanning Records 1000"}));
+    EXPECT_EQ(list.number_of_records(nullptr), 1200);
+}
+
+TEST_F(Descriptions, NextFreeIdIsTheSmallestUnusedPositiveId)
+{
+    struct id_case {
+        std::initializer_list<int> ids;
+        std::int32_t expected;
+    };
+    const id_case cases[] = {{{}, 1}, {{1, 2, 4}, 3}, {{2, 3}, 1}, {{1, 2, 3}, 4}, {{-5, 0, 1}, 2}};
+    for (const auto& c : cases) {
+        std::string log;
+        ASSERT_TRUE(db.execute("DELETE FROM \"Control Records\"", log));
+        add_records(c.ids);
+        open_set();
+        list_control_record_descriptions fresh;
+        EXPECT_EQ(fresh.next_free_id(set), c.expected);
+        EXPECT_TRUE(fresh.loaded);
+    }
+}
+
+TEST_F(Descriptions, SizeWithoutASetReportsAnErrorForAnUnfilledList)
+{
+    EXPECT_EQ(list.number_of_records(nullptr), 0);
+    EXPECT_EQ(observer.messages, std::vector<std::string>{"Error in list_control_record_descriptions.number_of_records"});
+    add_records({1, 2});
+    open_set();
+    EXPECT_EQ(list.number_of_records(&set), 2);
+}
+
+TEST_F(Descriptions, LocateReachesPositionsFromKnownEntries)
+{
+    add_records({10, 20, 30, 40, 50});
+    open_set();
+    ASSERT_NE(list.locate(set, 1), nullptr);
+    auto* fifth = list.locate(set, 5);
+    ASSERT_NE(fifth, nullptr);
+    EXPECT_EQ(fifth->id, 50);
+    auto* fourth = list.locate(set, 4);
+    ASSERT_NE(fourth, nullptr);
+    EXPECT_EQ(fourth->id, 40);
+    auto* second = list.locate(set, 2);
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(second->id, 20);
+    ASSERT_EQ(list.count(), 4u);
+    EXPECT_EQ(list.at(0)->position, 1);
+    EXPECT_EQ(list.at(1)->position, 2);
+    EXPECT_EQ(list.at(2)->position, 4);
+    EXPECT_EQ(list.at(3)->position, 5);
+    EXPECT_FALSE(list.loaded);
+}
+
+TEST_F(Descriptions, LocateBeyondTheTableAddsNothing)
+{
+    add_records({1, 2, 3, 4, 5});
+    open_set();
+    list.locate(set, 1);
+    EXPECT_EQ(list.locate(set, 7), nullptr);
+    EXPECT_EQ(list.locate(set, 0), nullptr);
+    EXPECT_EQ(list.count(), 1u);
+}
+
+TEST_F(Descriptions, RemovedEntryMovesLaterEntriesUp)
+{
+    add_records({1, 2, 3});
+    open_set();
+    list.fill_descriptions(set);
+    list.remove_entry(list.find_by_id(2));
+    ASSERT_EQ(list.count(), 2u);
+    EXPECT_EQ(list.at(1)->text, "    2     3 Run 3");
+    EXPECT_EQ(list.find_by_id(2), nullptr);
+    EXPECT_EQ(list.find_by_position(2)->id, 3);
+}
+
+TEST_F(Descriptions, ReloadRefillsOnlyACompleteList)
+{
+    add_records({1});
+    std::string log;
+    ASSERT_TRUE(list.reload(db, log));
+    EXPECT_EQ(list.count(), 0u);
+    open_set();
+    list.fill_descriptions(set);
+    add_records({2});
+    ASSERT_TRUE(list.reload(db, log));
+    EXPECT_EQ(list.count(), 2u);
+}
+
+} // namespace
+} // namespace ivorn
