@@ -8,12 +8,18 @@
 #include "site/control_record_table.h"
 #include "site/livestock_tables.h"
 #include "site/subarea_tables.h"
+#include "site/weather_tables.h"
 
 namespace ivorn {
 
 // The herd slots, the lists of subareas, point sources, livestock and livestock schedules, the
 // parameter set, the output reader and the embedded weather station return to their new state.
-void control_record::reset_owned_members() { parameters = parameter_set{}; }
+void control_record::reset_owned_members()
+{
+    parameters = parameter_set{};
+    weather_station.reset_station();
+    herds = {};
+}
 
 // Parameters row of this record (filter ID = record ID).
 bool control_record::load_parameter_set(database& db, std::string& log) { return parameters.load_parameters(db, id, log); }
@@ -28,7 +34,14 @@ bool control_record::load_point_sources(database&, std::string&) { return true; 
 bool control_record::load_subareas(database&, std::string&) { return true; }
 
 // The weather station and its months, by `weather_station_id`.
-bool control_record::load_weather_station(database&, std::string&) { return true; }
+// A record whose station has no row keeps its station number: the station stays empty, and the
+// next store gives it a row under that number rather than moving the record to station 0.
+bool control_record::load_weather_station(database& db, std::string& log)
+{
+    const bool ok = weather_station.load_station(db, weather_station_id, log);
+    weather_station.number = weather_station_id;
+    return ok;
+}
 
 bool control_record::save_livestock(database&, std::string&) { return true; }
 
@@ -36,13 +49,27 @@ bool control_record::save_parameter_set(database& db, std::string& log) { return
 
 bool control_record::save_subareas(database&, std::string&) { return true; }
 
-bool control_record::save_weather_station(database&, std::string&) { return true; }
+// The station's first save creates its twelve month rows and notes each; those notes are kept
+// only when the save fails, as a record store shows its log to say what went wrong.
+bool control_record::save_weather_station(database& db, std::string& log)
+{
+    weather_station.number = weather_station_id;
+    std::string notes;
+    if (weather_station.save_station(db, weather_table().name, weather_by_month_table().name, notes))
+        return true;
+    log += notes;
+    return false;
+}
 
 // The record's Parameters row, its count logged.
 bool control_record::delete_parameter_set(database& db, std::string& log) { return parameters.delete_parameters(db, id, log); }
 
 // The station's Weather row and its Weather by Month rows, their counts logged.
-bool control_record::delete_weather_station(database&, std::string&) { return true; }
+bool control_record::delete_weather_station(database& db, std::string& log)
+{
+    weather_station.number = weather_station_id;
+    return delete_station(db, weather_station, log);
+}
 
 // A station that another control record still names must survive this record's deletion.
 bool control_record::station_used_elsewhere(database& db, bool& used, std::string& log)

@@ -282,7 +282,8 @@ TEST_F(Document, DeleteMakesTheSuccessorOrTheLastCurrent)
     ASSERT_EQ(ui.error_lists.size(), 1u);
     EXPECT_EQ(ui.error_lists[0].caption, "Record Deleted");
     EXPECT_EQ(ui.error_lists[0].ok_label, "Click This");
-    EXPECT_EQ(ui.error_lists[0].text, "Deleted parameters, ID = 2\r\nControl record 2 deleted.\r\n");
+    EXPECT_EQ(ui.error_lists[0].text,
+              "Deleted parameters, ID = 2\r\nDeleted  weather stations and 0 months(s).\r\nControl record 2 deleted.\r\n");
     doc.record_delete();
     expect_current(1, 1);
     doc.record_delete();
