@@ -14,6 +14,7 @@
 #include "shell/user_interface.h"
 #include "site/control_record.h"
 #include "site/control_record_descriptions.h"
+#include "site/vorn_soil.h"
 #include "store/database.h"
 
 namespace ivorn {
@@ -87,7 +88,15 @@ public:
     bool import_pesticides(const std::string& path);
     bool import_operations(const std::string& path);
     bool import_parameters(const std::string& path);
+    // File / Import (Area Studies & Files). Each stores the current record first; the weather and
+    // wind imports then reload its station, the weather links reload the whole record.
+    bool import_soil(const std::string& path);
+    bool import_weather(const std::string& path);
+    bool import_wind(const std::string& path);
+    bool import_weather_links(const std::string& path);
     bool soil_list_built() const { return soil_list_built_; }
+    // The soil list; null unless it was built at open.
+    vorn_soil_list* soils() const { return soils_.get(); }
 
     load_output_options output_options;
     // Kept while a run writes its subareas.
@@ -122,6 +131,9 @@ private:
 
     bool load_reference_lists(std::string& log);
     bool load_soil_list(std::string& log);
+    // The frame of the area imports: the current record stored before, views refreshed by the import.
+    bool store_before_import();
+    void reload_current_station();
     void start_record_list(recordset& set);
     void load_help(std::string& log);
     void forget_current();
@@ -140,7 +152,7 @@ private:
     std::int32_t current_id_ = 0;
     list_control_record_descriptions records_;
     std::unique_ptr<list_progress> progress_;
-    // (The soil list takes its place here with its record kind.)
+    std::unique_ptr<vorn_soil_list> soils_;
     bool soil_list_built_ = false;
     list_field_help_vorn help_;
     // Argument of the move in progress (Go To's position, Search's ID).
