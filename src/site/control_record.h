@@ -195,6 +195,7 @@ private:
     bool save_parameter_set(database& db, std::string& log);
     bool save_subareas(database& db, std::string& log);
     bool save_weather_station(database& db, std::string& log);
+    bool adopt_named_station(database& db, std::string& log);
     bool delete_parameter_set(database& db, std::string& log);
     bool delete_weather_station(database& db, std::string& log);
     bool delete_site_rows(database& db, std::string& log);

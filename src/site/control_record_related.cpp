@@ -49,11 +49,32 @@ bool control_record::save_parameter_set(database& db, std::string& log) { return
 
 bool control_record::save_subareas(database&, std::string&) { return true; }
 
+// A new record names its station. A station of that number that is already stored is taken as it
+// is: storing the new record's empty station over it would blank the weather of every record that
+// uses it. Otherwise the station starts under the given name.
+bool control_record::adopt_named_station(database& db, std::string& log)
+{
+    recordset stations;
+    if (!stations.open(db, weather_table(), filter_by("ID", field_value(std::int64_t{weather_station_id})), log,
+                       recordset::mode::read_only))
+        return false;
+    if (stations.is_empty()) {
+        weather_station.name = weather_station_name;
+    } else if (!weather_station.load_station(db, weather_station_id, log)) {
+        return false;
+    }
+    weather_station.number = weather_station_id;
+    weather_station_name.clear();
+    return true;
+}
+
 // The station's first save creates its twelve month rows and notes each; those notes are kept
 // only when the save fails, as a record store shows its log to say what went wrong.
 bool control_record::save_weather_station(database& db, std::string& log)
 {
     weather_station.number = weather_station_id;
+    if (!weather_station_name.empty() && !adopt_named_station(db, log))
+        return false;
     std::string notes;
     if (weather_station.save_station(db, weather_table().name, weather_by_month_table().name, notes))
         return true;

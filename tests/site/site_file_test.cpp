@@ -274,5 +274,35 @@ TEST_F(SiteFile, RecordStoresLoadsAndDeletesItsStation)
     EXPECT_NE(log.find("Deleted Mead \"east\" weather stations and 12 months(s).\r\n"), std::string::npos);
 }
 
+TEST_F(SiteFile, NewRecordTakesAStoredStationAsItIsAndNamesANewOne)
+{
+    database db;
+    testing::make_project(db, dir.file("p.db"));
+    vorn_weather_station mead;
+    mead.number = 6;
+    mead.name = "Mead";
+    mead.monthly[0][0] = 30.0f;
+    std::string log;
+    ASSERT_TRUE(mead.save_station(db, "Weather", "Weather by Month", log));
+
+    record.id = 1;
+    record.weather_station_id = 6;
+    record.weather_station_name = "Weather Station 1";
+    ASSERT_TRUE(record.insert(db, log)) << log;
+    EXPECT_EQ(record.weather_station.name, "Mead");
+    vorn_weather_station stored;
+    ASSERT_TRUE(stored.load_station(db, 6, log));
+    EXPECT_EQ(stored.name, "Mead");
+    EXPECT_FLOAT_EQ(stored.monthly[0][0], 30.0f);
+
+    control_record second(settings);
+    second.id = 2;
+    second.weather_station_id = 7;
+    second.weather_station_name = "Weather Station 7";
+    ASSERT_TRUE(second.insert(db, log)) << log;
+    ASSERT_TRUE(stored.load_station(db, 7, log));
+    EXPECT_EQ(stored.name, "Weather Station 7");
+}
+
 } // namespace
 } // namespace ivorn
