@@ -11,110 +11,37 @@
 #include <thread>
 
 #include "run/model_launcher.h"
+#include "support/stand_in_inputs.h"
 #include "support/temp_dir.h"
 
 namespace ivorn {
 namespace {
 
+using testing::lines_of;
 using testing::read_file;
+using testing::stand_in_run;
 using testing::temp_dir;
 using testing::write_file;
 
-std::string repeat(const std::string& text, int count)
-{
-    std::string result;
-    for (int i = 0; i < count; ++i)
-        result += text;
-    return result;
-}
-
-// One subarea (ID 5, 2.5 ha) planting crop 2 (CORN), two years from 1990, in the layout of 2110
-// or of 1307; switches 0, 20, 23 and 29 on.
 void write_input_set(const temp_dir& dir, int version)
 {
-    const bool v1307 = version == 1307;
-    const auto put = [&](const std::string& name, const std::string& bytes) { write_file(dir.file(name), bytes); };
-    std::string list = " FSITE    ivsitels.dat\n FSUB     ivsublist.dat\n FWPM1    ivwthlst.dat\n FWIND    ivwindls.dat\n"
-                       " FCROP    ivCrop.dat\n FTILL    ivTill.dat\n FPEST    ivpest.dat\n FFERT    ivFert.dat\n"
-                       " FSOIL    ivSlList.dat\n FOPSC    ivOpList.dat\n FTR55    tr552110.dat\n FPARM    ivParm.dat\n"
-                       " FMLRN    mlrn2110.dat\n FPRNT    ivPrnt.dat\n";
-    if (v1307)
-        list += " FHERD    ivherd.dat\n FWLST    ivwdaily.dat\n FPSOD    ivpso.dat\n FRFDT    ivrfdt.dat\n";
-    put("vornfile.dat", list + "\n\n\n\n\n");
-    put("vornrun.dat", v1307 ? "vorn   1   1   1   1   0   0\n\n" : "vorn   1   1   1   1\n");
-    put("ivsublist.dat", " 1    ivsub.dat\n");
-    put("ivsitels.dat", " 1    ivsite.dat\n");
-    put("ivwthlst.dat", " 1    ivweath.dat\n");
-    put("ivwindls.dat", " 1    ivwind.dat\n");
-    for (const char* name : {"ivsite.dat", "ivweath.dat", "ivwind.dat", "ivParm.dat", "ivherd.dat", "ivwdaily.dat", "ivpso.dat", "ivrfdt.dat"})
-        put(name, "0\n");
-    put("vorncont.dat", "   21990   1   1  13" + repeat("   0", 15) + "\n" + repeat("   0", v1307 ? 20 : 11) + "\n"
-                            + repeat("   0.000", 10) + "\n" + repeat("   0.000", 10) + "\n" + repeat("   0.000", 10) + "\n"
-                            + repeat("     0.0", v1307 ? 9 : 6) + "\n\n");
-    const std::string zeros_10 = repeat("    0.00", 10) + "\n";
-    put("ivsub.dat", (v1307 ? "       5               5 subarea #5\n0005    5" + repeat("    0", 10) + "\n" + repeat("    0.00", 8) + "\n"
-                            : "   5 subarea #5\n0005    5" + repeat("    0", 7) + "\n" + repeat("    0.00", 4) + "\n")
-                         + "    2.50" + repeat("    0.00", v1307 ? 9 : 8) + "\n" + zeros_10 + zeros_10
-                         + (v1307 ? "    0.00       0   0.000  0.0000  0.0000    0.00\n" : "    0.00       0   0.000\n")
-                         + "  00" + repeat("   0", 10) + "\n" + zeros_10 + repeat("    0.00", v1307 ? 10 : 8) + "\n"
-                         + repeat("   0", 10) + "\n" + zeros_10 + repeat("\n", 10));
-    put("ivOpList.dat", "    1     0005.ops 0005\n");
-    put("ivSlList.dat", "    1     0005.sol 0005\r\n");
-    put("0005.ops", std::string("1\n  28   0\n") + (v1307 ? "  1  4 15" : " 1 415") + "   31    0    2    0  1800.0    75.0"
-                        + repeat("    0.00", 5) + "\n\n");
-    std::string soil = "TEST SOIL\n" + repeat("    0.00", 10) + "\n" + repeat("    0.00", 9) + "\n";
-    soil += "   0.150   0.600" + repeat("   0.000", 8) + "\n";
-    for (int column = 1; column < 42; ++column)
-        soil += repeat(column == 1 ? "    1.30" : column == 2 ? "    0.10" : column == 3 ? "    0.30" : "   40.00", 2) + repeat("    0.00", 8) + "\n";
-    put("0005.sol", soil);
-    put("ivPrnt.dat", std::string("   4  12\n") + (v1307 ? "\n\n\n\n\n" : "\n\n\n")
-                          + (v1307 ? "   1   2   3   4   5   6   7   8   9  10  11  12  13  14  15  18\n"
-                                   : "   1   2   3   4   5   6   7   8   9  10  11  12  13  14  15\n")
-                          + "   4  13  14  15  27  37  38  39  48  49  72  80  82  83  84      37  41  42  43\n"
-                            "  37  41  42  43  44  45  46  47  48  50  51  52  53  54  55  56  57  58  61  62\n"
-                            "  75  11  13  14  15  16  17   4  77  25  29  78  18  49  64  65  66  67  68  69\n"
-                            "  70 141 150\n"
-                          + "   1" + repeat("   0", 19) + "\n" + "   1   0   0   1   0   0   0   0   0   1\n"
-                          + (v1307 ? std::string(39, ' ') + "1" : "") + repeat("\n", 17));
-    put("ivCrop.dat", "header 1\nheader 2\n    2 CORN\n");
-    put("ivTill.dat", "header 1\nheader 2\n   31 PLANT" + std::string(184, ' ') + "   5.000\n");
+    testing::write_stand_in_inputs(dir, version, {0, 20, 23, 29});
 }
 
-struct model_run {
-    launch_result result;
-    std::string console;
-};
+#ifdef IVORN_STAND_IN_PATH
 
-model_run run_stand_in(const temp_dir& dir, const char* failure = nullptr, std::vector<std::string> arguments = {})
+stand_in_run run_stand_in(const temp_dir& dir, const char* failure = nullptr, std::vector<std::string> arguments = {})
 {
-    if (failure)
-        ::setenv("IVORN_STAND_IN_FAILURE", failure, 1);
-    posix_model_launcher launcher;
-    model_run run;
-    run.result = launcher.run({IVORN_STAND_IN_PATH, std::move(arguments), dir.path().string(), dir.file("iv.con"), false});
-    ::unsetenv("IVORN_STAND_IN_FAILURE");
-    run.console = read_file(dir.file("iv.con"));
-    return run;
-}
-
-std::vector<std::string> lines_of(const std::string& text)
-{
-    std::vector<std::string> lines;
-    size_t start = 0;
-    for (size_t end = text.find('\n'); end != std::string::npos; start = end + 1, end = text.find('\n', start))
-        lines.push_back(text.substr(start, end - start));
-    return lines;
+    return testing::run_stand_in(IVORN_STAND_IN_PATH, dir, failure, std::move(arguments));
 }
 
 bool exists(const temp_dir& dir, const char* name) { return std::filesystem::exists(dir.file(name)); }
-
-#ifdef IVORN_STAND_IN_PATH
 
 TEST(StandInModel, Version2110WritesTheReportsOfTheSwitchesEndingWithTotalRunTime)
 {
     temp_dir dir;
     write_input_set(dir, 2110);
-    const model_run run = run_stand_in(dir);
+    const stand_in_run run = run_stand_in(dir);
     ASSERT_TRUE(run.result.finished) << run.console;
     EXPECT_EQ(run.result.exit_status, 0) << run.console;
     EXPECT_NE(run.console.find("MODEL VERSION 2110"), std::string::npos);
@@ -173,7 +100,7 @@ TEST(StandInModel, Version1307IsToldFromTheControlFileAndUsesItsLayouts)
 {
     temp_dir dir;
     write_input_set(dir, 1307);
-    const model_run run = run_stand_in(dir);
+    const stand_in_run run = run_stand_in(dir);
     ASSERT_EQ(run.result.exit_status, 0) << run.console;
     EXPECT_NE(run.console.find("MODEL VERSION 1307"), std::string::npos);
     EXPECT_TRUE(exists(dir, "00000005.SOT"));
@@ -252,7 +179,7 @@ TEST(StandInModel, RefusesAnIncompleteOrInconsistentSetNamingTheFile)
             std::filesystem::remove(dir.file(broken.file));
         else
             write_file(dir.file(broken.file), broken.bytes);
-        const model_run run = run_stand_in(dir);
+        const stand_in_run run = run_stand_in(dir);
         EXPECT_EQ(run.result.exit_status, 1) << broken.file;
         EXPECT_NE(run.console.find(broken.message), std::string::npos) << broken.file << ": " << run.console;
         EXPECT_FALSE(exists(dir, "vorn.OUT")) << broken.file;
@@ -281,7 +208,7 @@ TEST(StandInModel, FailureModes)
     for (const mode_case& c : cases) {
         temp_dir dir;
         write_input_set(dir, 2110);
-        const model_run run = run_stand_in(dir, c.mode);
+        const stand_in_run run = run_stand_in(dir, c.mode);
         EXPECT_EQ(run.result.terminating_signal, c.signal) << c.mode;
         if (c.signal == 0) {
             EXPECT_EQ(run.result.exit_status, 0) << c.mode;
