@@ -127,6 +127,38 @@ TEST(StandInModel, Version1307IsToldFromTheControlFileAndUsesItsLayouts)
     EXPECT_EQ(yields[9].substr(22, 10), "    1 CORN");
 }
 
+// The print file asks for variables 4 and 12; "output variables.csv" says which names those are.
+// The monthly table starts with them, in that order, then the variables the summaries need.
+TEST(StandInModel, PrintedVariablesTakeTheirNamesFromOutputVariablesCsv)
+{
+    temp_dir dir;
+    write_input_set(dir, 2110);
+    write_file(dir.file("output variables.csv"), "   3\n1 0 0\n1,4,RAIN,,in,rain\n2,12,RUN,,in,runoff\n0,13,CN,,,curve number\n");
+    ASSERT_EQ(run_stand_in(dir).result.exit_status, 0);
+    const auto report = lines_of(read_file(dir.file("vorn.OUT")));
+    const auto heading = std::find_if(report.begin(), report.end(), [](const std::string& line) { return line.rfind("           JAN", 0) == 0; });
+    ASSERT_LT(heading + 3, report.end());
+    EXPECT_EQ(heading[1].substr(0, 5), " RAIN");
+    EXPECT_EQ(heading[2].substr(0, 5), "  RUN");
+    EXPECT_EQ(heading[3].substr(0, 5), "  TMX");
+}
+
+// What the program writes when it has no output-variable list: an empty print file. Every switch
+// is off, so only the main report, the SWAT file and the final soil tables are written.
+TEST(StandInModel, EmptyPrintFileTurnsEverySwitchOff)
+{
+    temp_dir dir;
+    write_input_set(dir, 2110);
+    write_file(dir.file("ivPrnt.dat"), "");
+    ASSERT_EQ(run_stand_in(dir).result.exit_status, 0);
+    std::vector<std::string> written;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+        if (entry.path().filename().string().rfind("vorn.", 0) == 0 || entry.path().extension() == ".SOT")
+            written.push_back(entry.path().filename().string());
+    std::sort(written.begin(), written.end());
+    EXPECT_EQ(written, (std::vector<std::string>{"0005.SOT", "vorn.OUT", "vorn.SWT"}));
+}
+
 TEST(StandInModel, SameInputsSameReportsOtherInputsOtherReports)
 {
     temp_dir first, second;
@@ -171,6 +203,8 @@ TEST(StandInModel, RefusesAnIncompleteOrInconsistentSetNamingTheFile)
         {"ivOpList.dat", "    1     0009.ops 0009\n", "ivOpList.dat: its line 1 is for subarea 9"},
         {"0005.ops", "1\n  28   0\n 1 x15   31\n", "0005.ops, line 3: not an operation line of model version 2110"},
         {"vornrun.dat", "../x   1   1   1   1\n", "the run name \"../x\" is not a plain file name"},
+        {"ivSlList.dat", "    1     0005.sol 0005\r\n    2     0006.sol 0006\r\n", "ivSlList.dat: names 2 files for the 1 subareas"},
+        {"vorncont.dat", "   21990\n", "vorncont.dat, line 2: the control file has fewer than 6 lines"},
     };
     for (const broken_set& broken : cases) {
         temp_dir dir;

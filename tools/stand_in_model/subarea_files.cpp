@@ -10,7 +10,8 @@ namespace ivorn::stand_in {
 namespace {
 
 constexpr int block_lines = 12;
-constexpr size_t max_subareas = 10000;
+// Subareas times years: enough for any test, and a bound on the reports a hostile set can ask for.
+constexpr size_t max_subarea_years = 5000;
 
 struct list_entry {
     int counter = 0;
@@ -102,8 +103,9 @@ bool read_subareas(const model_file_list& list, const std::string& subarea_file,
         return false;
     size_t start = 0;
     while (start < lines.size() && lines[start].size() >= 4) {
-        if (inputs.subareas.size() >= max_subareas) {
-            error = file_problem(subarea_file, format_printf("more than %zu subareas", max_subareas));
+        if ((inputs.subareas.size() + 1) * static_cast<size_t>(inputs.duration) > max_subarea_years) {
+            error = file_problem(subarea_file, format_printf("more subareas than the stand-in takes for %d years (subareas times years at most %zu)",
+                                                             inputs.duration, max_subarea_years));
             return false;
         }
         subarea_input subarea;
@@ -124,6 +126,12 @@ bool read_subareas(const model_file_list& list, const std::string& subarea_file,
     std::vector<list_entry> soils;
     if (!read_list(schedule_list, schedules, error) || !read_list(soil_list, soils, error))
         return false;
+    for (const auto& [list_file, entries] : {std::pair{&schedule_list, &schedules}, std::pair{&soil_list, &soils}})
+        if (entries->size() != inputs.subareas.size()) {
+            error = file_problem(*list_file, format_printf("names %zu files for the %zu subareas of %s", entries->size(),
+                                                           inputs.subareas.size(), subarea_file.c_str()));
+            return false;
+        }
     for (subarea_input& subarea : inputs.subareas) {
         if (!find_entry(schedule_list, schedules, subarea, subarea.schedule_file, error)
             || !find_entry(soil_list, soils, subarea, subarea.soil_file, error)
