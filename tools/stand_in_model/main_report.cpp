@@ -106,11 +106,12 @@ void write_crop_yields(const simulated_run& run, int s, int y, report_text& out)
                                run.subarea_value(s, "HUI", y, crop.number, 0.8, 1.3)));
         if (newer_report_files(run.version())) {
             const stress_columns& columns = fixed_stress_layout();
+            // Each value has its label four columns to its left.
             out.line(fixed_line(format_printf("%6s STRESS DAYS (BIOM)", crop.name.c_str()))
-                         .text_at(36, "WS=").put(columns.water, h.water_stress)
-                         .text_at(45, "NS=").put(columns.nitrogen, h.nitrogen_stress)
-                         .text_at(54, "PS=").put(columns.phosphorus, h.phosphorus_stress)
-                         .text_at(66, "TS=").put(columns.temperature, h.temperature_stress));
+                         .text_at(columns.water.first - 4, " WS=").put(columns.water, h.water_stress)
+                         .text_at(columns.nitrogen.first - 4, " NS=").put(columns.nitrogen, h.nitrogen_stress)
+                         .text_at(columns.phosphorus.first - 4, " PS=").put(columns.phosphorus, h.phosphorus_stress)
+                         .text_at(columns.temperature.first - 4, " TS=").put(columns.temperature, h.temperature_stress));
         } else {
             out.line(format_printf(scanned_stress_line_format(), crop.name.c_str(), h.water_stress, h.nitrogen_stress,
                                    h.phosphorus_stress, h.temperature_stress));
