@@ -49,6 +49,9 @@ bool real_at(const std::string& line, int first, int last, float& value)
 
 bool parse_operation(const std::string& line, const schedule_columns& columns, field_operation& op)
 {
+    // The parameters may end early (they read as 0), the integers may not.
+    if (static_cast<int>(line.size()) < columns.int_variable.last)
+        return false;
     if (!integer_at(line, columns.year, op.year) || !integer_at(line, columns.month, op.month)
         || !integer_at(line, columns.day, op.day) || !integer_at(line, columns.operation, op.operation)
         || !integer_or_blank(line, columns.tractor, op.tractor) || !integer_or_blank(line, columns.crop, op.crop)
