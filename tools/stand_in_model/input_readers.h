@@ -18,7 +18,7 @@ std::string line_problem(const std::string& file, int line, const std::string& p
 bool read_model_lines(const std::string& file, std::vector<std::string>& lines, std::string& error);
 
 // The model file list: key -> file name, and the version its length implies (806 and 1307 both
-// have 18 lines; `distinguish_806_1307` is left for the control file to decide).
+// have 18 lines; the control file tells them apart).
 struct model_file_list {
     std::map<std::string, std::string> files;
     model_version version = model_version::v2110;
