@@ -1,5 +1,6 @@
 // The main report's frame: the general information (duration and start date), the count of
 // subareas with the crops of their operation schedules, the subarea areas and the soil tables.
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <initializer_list>
