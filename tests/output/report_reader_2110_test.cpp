@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "output/summary_tables.h"
 #include "output/vorn_output_class.h"
 #include "output_load_fixture.h"
 #include "report_2110_fixture.h"
@@ -199,6 +200,35 @@ TEST_F(Report2110, MoreThanAHundredSubareasStopsWithTheLimit)
     EXPECT_FALSE(f.load());
     EXPECT_NE(f.log.find("ERROR: Report exceeds the limit of 100 subareas\n"), std::string::npos) << f.log;
     EXPECT_EQ(f.count(average_output_table()), 0);
+}
+
+TEST_F(Report2110, MoreCropsThanSlotsStopsWithTheLimit)
+{
+    std::string crops;
+    for (int crop = 0; crop < 9; ++crop)
+        crops += " ----\n  CRP" + std::to_string(crop)
+                 + " YLD=  1.00/  0.00T/HA  BIOM=  1.00T/HA  WUEF=  1.00T/MM  YLN=  1.00KG/HA  YLP=  1.00\n ----\n"
+                   "  CRP STRESS (D) WS 0.00 N STRESS 0.00 P STRESS 0.00 T STRESS 0.00\n";
+    const std::string last_stress = "  SOYB STRESS (D) WS 0.00 N STRESS 0.00 P STRESS 0.00 T STRESS 0.00\n";
+    f.report(".OUT", replaced(report_2110, last_stress, last_stress + crops));
+    EXPECT_FALSE(f.load());
+    EXPECT_NE(f.log.find("ERROR: Report exceeds the limit of 10 crops in subarea 1: CRP8\n"), std::string::npos)
+        << f.log;
+    EXPECT_EQ(f.count(average_output_table()), 0);
+}
+
+TEST(SelectedValues, ConvertByTheirEnglishLabel)
+{
+    struct conversion_case {
+        const char* label;
+        float expected;
+    };
+    const conversion_case cases[] = {{"in", 0.3937f},  {"Degrees F", 50.0f}, {"mph", 22.3668f}, {"t/ac", 4.4609f},
+                                     {"f", 32.808f},   {"lb/ac", 8.9217f},   {"T", 11.023f},    {"inches", 10.0f},
+                                     {"", 10.0f}};
+    for (const auto& c : cases)
+        EXPECT_FLOAT_EQ(convert_selected_value(10.0f, c.label, true), c.expected) << c.label;
+    EXPECT_FLOAT_EQ(convert_selected_value(10.0f, "in", false), 10.0f);
 }
 
 TEST(VornOutputClass, VariableListStopsAtTwoHundredNames)
