@@ -2,6 +2,7 @@
 // process exit status.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -22,5 +23,19 @@ int command_import_reference(cli_session& session, const std::string& kind, cons
 // kind: soil, weather, wind or weather-links.
 int command_import_area(cli_session& session, const std::string& kind, const std::string& db_path,
                         const std::string& file);
+
+struct load_outputs_options {
+    std::string db_path;
+    std::int32_t record_id = 0;
+    std::string base;
+    bool yearly = false;
+    bool watershed = false;
+    bool residue = false;
+};
+int command_load_outputs(cli_session& session, const load_outputs_options& options);
+int command_variables_list(cli_session& session);
+int command_variables_select(cli_session& session, const std::string& name);
+int command_variables_remove(cli_session& session, const std::string& name);
+int command_variables_switches(cli_session& session, const std::string& numbers);
 
 } // namespace ivorn

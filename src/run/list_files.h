@@ -1,12 +1,10 @@
 // The run's list files, whose only job is to name the other files: the model file list, the run
-// file, the one-line lists and the daily weather list.
+// file and the one-line lists.
 #pragma once
 
 #include <string>
 
 #include "core/model_file_writer.h"
-#include "shell/user_interface.h"
-#include "store/database.h"
 
 namespace ivorn {
 
@@ -19,9 +17,6 @@ void write_run_file(const std::string& working_directory, int vorn_version, line
                     std::string& log);
 // ivsublist.dat, ivsitels.dat, ivwthlst.dat, ivwindls.dat, each " 1    NAME".
 void write_one_line_lists(const std::string& working_directory, line_end_style line_ends, std::string& log);
-// ivwdaily.dat from "Daily Weather Filenames" (versions 604, 806, 1307).
-bool write_daily_weather_list(database& db, const std::string& working_directory, line_end_style line_ends,
-                              user_interface& ui, std::string& log);
 
 // True for the versions whose list has the herd, daily weather and point source lines.
 bool has_farm_files(int vorn_version);

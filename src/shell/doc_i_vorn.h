@@ -10,6 +10,7 @@
 #include "core/vorn_production_supply.h"
 #include "help/field_help.h"
 #include "reference/vorn_operation.h"
+#include "run/run_context.h"
 #include "shell/app_settings.h"
 #include "shell/user_interface.h"
 #include "site/control_record.h"
@@ -18,13 +19,6 @@
 #include "store/database.h"
 
 namespace ivorn {
-
-// The three load-output flags handed to the output loader after a run.
-struct load_output_options {
-    int create_yearly_table = 0;
-    int create_watershed_table = 0;
-    int create_residue_table = 0;
-};
 
 class doc_i_vorn {
 public:
