@@ -35,4 +35,18 @@ int command_import_dataset(cli_session& session, const std::string& db_path, con
                            const dataset_answers& answers);
 int command_import_field_operations(cli_session& session, const std::string& db_path, const std::string& file);
 
+struct load_outputs_options {
+    std::string db_path;
+    std::int32_t record_id = 0;
+    std::string base;
+    bool yearly = false;
+    bool watershed = false;
+    bool residue = false;
+};
+int command_load_outputs(cli_session& session, const load_outputs_options& options);
+int command_variables_list(cli_session& session);
+int command_variables_select(cli_session& session, const std::string& name);
+int command_variables_remove(cli_session& session, const std::string& name);
+int command_variables_switches(cli_session& session, const std::string& numbers);
+
 } // namespace ivorn

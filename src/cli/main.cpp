@@ -75,11 +75,11 @@ int main(int argc, char** argv)
             action = [&, kind](cli_session& s) { return command_import_reference(s, kind, db_path, file_path); };
         });
     }
-    for (const std::string kind : {"soil", "weather", "wind", "weather-links"}) {
-        auto* command = import_command->add_subcommand(kind, "the area-study import of a " + kind + " file");
-        command->add_option("DB", db_path, "the database file")->required();
-        command->add_option("FILE", file_path, "the file to import")->required();
-        command->callback([&, kind] {
+    for (const char* kind : {"soil", "weather", "wind", "weather-links"}) {
+        auto* area = import_command->add_subcommand(kind, std::string("the area-study import of a ") + kind + " file");
+        area->add_option("DB", db_path, "the database file")->required();
+        area->add_option("FILE", file_path, "the file to import")->required();
+        area->callback([&, kind] {
             action = [&, kind](cli_session& s) { return command_import_area(s, kind, db_path, file_path); };
         });
     }
@@ -99,6 +99,31 @@ int main(int argc, char** argv)
     field_operations->callback([&] {
         action = [&](cli_session& s) { return command_import_field_operations(s, db_path, file_path); };
     });
+
+    load_outputs_options load_outputs;
+    auto* load_outputs_command = app.add_subcommand("load-outputs", "load an existing run's report files for a record");
+    load_outputs_command->add_option("DB", load_outputs.db_path, "the database file")->required();
+    load_outputs_command->add_option("--record", load_outputs.record_id, "the control record ID")->required();
+    load_outputs_command->add_option("--base", load_outputs.base, "the report files without extension")->required();
+    load_outputs_command->add_flag("--yearly", load_outputs.yearly, "create the yearly table");
+    load_outputs_command->add_flag("--watershed", load_outputs.watershed, "create the watershed table");
+    load_outputs_command->add_flag("--residue", load_outputs.residue, "create the residue output table");
+    load_outputs_command->callback([&] { action = [&](cli_session& s) { return command_load_outputs(s, load_outputs); }; });
+
+    auto* variables_command = app.add_subcommand("variables", "the selected-output-variables list");
+    variables_command->require_subcommand(1);
+    variables_command->add_subcommand("list", "show the list")->callback([&] {
+        action = [&](cli_session& s) { return command_variables_list(s); };
+    });
+    auto* variables_select = variables_command->add_subcommand("select", "select a variable");
+    variables_select->add_option("NAME", value, "the variable name")->required();
+    variables_select->callback([&] { action = [&](cli_session& s) { return command_variables_select(s, value); }; });
+    auto* variables_remove = variables_command->add_subcommand("remove", "remove a selected variable");
+    variables_remove->add_option("NAME", value, "the variable name")->required();
+    variables_remove->callback([&] { action = [&](cli_session& s) { return command_variables_remove(s, value); }; });
+    auto* variables_switches = variables_command->add_subcommand("switches", "set exactly these output-file switches on");
+    variables_switches->add_option("N", value, "switch numbers 0-29, comma separated")->required();
+    variables_switches->callback([&] { action = [&](cli_session& s) { return command_variables_switches(s, value); }; });
 
     try {
         app.parse(argc, argv);

@@ -61,6 +61,22 @@ bool line_reader::next_line(std::string& line)
     return true;
 }
 
+void line_reader::seek(position where)
+{
+    position_ = where.offset < content_.size() ? where.offset : content_.size();
+    line_number_ = where.line_number;
+}
+
+void line_reader::advance(size_t count)
+{
+    const size_t end = position_ + count < content_.size() ? position_ + count : content_.size();
+    for (size_t i = position_; i < end; ++i) {
+        if (content_[i] == '\n')
+            ++line_number_;
+    }
+    position_ = end;
+}
+
 void line_reader::log_stop(std::string& log) const
 {
     log += format_printf("File %s, line %d.\r\n", path_.c_str(), line_number_);

@@ -24,6 +24,18 @@ public:
     // The line the reader stopped at, for the log of a reader that stops on a bad line.
     void log_stop(std::string& log) const;
 
+    // Where the next line starts, to come back to after a search that ran to the end of the file.
+    struct position {
+        size_t offset = 0;
+        int line_number = 0;
+    };
+    position tell() const { return {position_, line_number_}; }
+    void seek(position where);
+    // The text not yet read (NUL-terminated), for readers that scan across line ends as a C
+    // stream's formatted input does; `advance` then moves past what such a scan consumed.
+    const char* remaining() const { return content_.c_str() + position_; }
+    void advance(size_t count);
+
 private:
     std::string path_;
     std::string content_;

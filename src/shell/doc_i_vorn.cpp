@@ -9,6 +9,7 @@
 
 #include "shell/project_database.h"
 #include "site/control_record_table.h"
+#include "site/soil_tables.h"
 
 namespace ivorn {
 
@@ -90,8 +91,19 @@ bool doc_i_vorn::load_reference_lists(std::string& log)
     return ok;
 }
 
-// The soil list from "Soils" and "Soil Layers".
-bool doc_i_vorn::load_soil_list(std::string&) { return true; }
+// The soil list from "Soils" and "Soil Layers"; a table that cannot be opened is shown at once.
+bool doc_i_vorn::load_soil_list(std::string& log)
+{
+    soils_ = std::make_unique<vorn_soil_list>();
+    std::string failure;
+    if (soils_->load_soil_list(*db_, soils_table().name, soil_layers_table().name, failure)) {
+        log += failure;
+        return true;
+    }
+    soils_.reset();
+    ui_.message_box(failure);
+    return false;
+}
 
 bool doc_i_vorn::open_records(recordset& set, std::string& log)
 {
@@ -159,6 +171,7 @@ void doc_i_vorn::close_database()
     fertilizers_.reset();
     pesticides_.reset();
     crops_.reset();
+    soils_.reset();
     soil_list_built_ = false;
     help_.clear();
     db_.reset();

@@ -10,20 +10,15 @@
 #include "core/vorn_production_supply.h"
 #include "help/field_help.h"
 #include "reference/vorn_operation.h"
+#include "run/run_context.h"
 #include "shell/app_settings.h"
 #include "shell/user_interface.h"
 #include "site/control_record.h"
 #include "site/control_record_descriptions.h"
+#include "site/vorn_soil.h"
 #include "store/database.h"
 
 namespace ivorn {
-
-// The three load-output flags handed to the output loader after a run.
-struct load_output_options {
-    int create_yearly_table = 0;
-    int create_watershed_table = 0;
-    int create_residue_table = 0;
-};
 
 class doc_i_vorn {
 public:
@@ -87,6 +82,12 @@ public:
     bool import_pesticides(const std::string& path);
     bool import_operations(const std::string& path);
     bool import_parameters(const std::string& path);
+    // File / Import (Area Studies & Files). Each stores the current record first; the weather and
+    // wind imports then reload its station, the weather links reload the whole record.
+    bool import_soil(const std::string& path);
+    bool import_weather(const std::string& path);
+    bool import_wind(const std::string& path);
+    bool import_weather_links(const std::string& path);
     // Import VORNFILE.DAT: the whole model data set that the model file list names becomes a new
     // control record (asked for as Record / New asks), stored with everything it owns and with
     // the reference lists, in one transaction; then it is the current record.
@@ -95,6 +96,8 @@ public:
     // of the current record; the closing note says which subareas received them.
     bool import_field_operations(const std::string& path);
     bool soil_list_built() const { return soil_list_built_; }
+    // The soil list; null unless it was built at open.
+    vorn_soil_list* soils() const { return soils_.get(); }
 
     load_output_options output_options;
     // Kept while a run writes its subareas.
@@ -131,6 +134,9 @@ private:
 
     bool load_reference_lists(std::string& log);
     bool load_soil_list(std::string& log);
+    // The frame of the area imports: the current record stored before, views refreshed by the import.
+    bool store_before_import();
+    void reload_current_station();
     void start_record_list(recordset& set);
     void load_help(std::string& log);
     void forget_current();
@@ -149,7 +155,7 @@ private:
     std::int32_t current_id_ = 0;
     list_control_record_descriptions records_;
     std::unique_ptr<list_progress> progress_;
-    // (The soil list takes its place here with its record kind.)
+    std::unique_ptr<vorn_soil_list> soils_;
     bool soil_list_built_ = false;
     list_field_help_vorn help_;
     // Argument of the move in progress (Go To's position, Search's ID).

@@ -10,6 +10,7 @@
 #include "core/text_utils.h"
 #include "shell/user_interface.h"
 #include "site/list_file_lines.h"
+#include "site/control_record_table.h"
 #include "site/soil_tables.h"
 #include "site/vorn_soil.h"
 #include "site/vorn_weather_station.h"
@@ -28,24 +29,35 @@ void show_import_log(user_interface& ui, const std::string& log)
     ui.refresh_all_views(1);
 }
 
-// The smallest positive soil ID that "Soils" does not hold; 0 when none is left or the table
-// cannot be read.
-std::int32_t smallest_free_soil_id(database& db, std::string& log)
+// The smallest positive number not in `used`; 0 when none is left below 2147483647.
+std::int32_t smallest_unused(const std::set<std::int64_t>& used)
 {
-    recordset soils;
-    if (!soils.open(db, soils_table(), {}, log, recordset::mode::read_only))
-        return 0;
-    std::set<std::int64_t> used;
-    for (; !soils.is_eof(); soils.move_next())
-        used.insert(soils.get_integer("Soil Id"));
     std::int64_t candidate = 1;
-    for (const std::int64_t id : used) {
-        if (id == candidate)
+    for (const std::int64_t number : used) {
+        if (number == candidate)
             ++candidate;
-        else if (id > candidate)
+        else if (number > candidate)
             break;
     }
-    return candidate > INT32_MAX ? 0 : static_cast<std::int32_t>(candidate);
+    return candidate >= INT32_MAX ? 0 : static_cast<std::int32_t>(candidate);
+}
+
+// Adds the values of one column of a table to `used`.
+bool collect_numbers(database& db, const table_description& table, const char* column, std::set<std::int64_t>& used,
+                     std::string& log)
+{
+    recordset rows;
+    if (!rows.open(db, table, {}, log, recordset::mode::read_only))
+        return false;
+    for (; !rows.is_eof(); rows.move_next())
+        used.insert(rows.get_integer(column));
+    return true;
+}
+
+std::int32_t smallest_free_soil_id(database& db, std::string& log)
+{
+    std::set<std::int64_t> used;
+    return collect_numbers(db, soils_table(), "Soil Id", used, log) ? smallest_unused(used) : 0;
 }
 
 bool store_soil(database& db, vorn_soil& soil, std::string& log)
@@ -97,9 +109,25 @@ bool read_listed_file(vorn_weather_station& station, const std::string& list_pat
     return weather ? station.import_weather(file, log) : station.import_wind(file, log);
 }
 
+// The stations an import may update, and the numbers a new one must not take: those of the
+// stations and those that control records name, whose station may not have a row yet.
+struct known_stations {
+    weather_station_list_class stations;
+    std::set<std::int64_t> numbers_in_use;
+};
+
+bool load_known_stations(database& db, known_stations& known, std::string& log)
+{
+    if (!known.stations.load_station_list(db, weather_table().name, weather_by_month_table().name, log))
+        return false;
+    for (const vorn_weather_station* station : known.stations)
+        known.numbers_in_use.insert(station->number);
+    return collect_numbers(db, control_records_table(), "Weather Station ID", known.numbers_in_use, log);
+}
+
 // What one list line does to the stations: weather makes or updates the named station, wind
 // only updates one that exists.
-bool import_list_line(database& db, weather_station_list_class& stations, const std::string& list_path,
+bool import_list_line(database& db, known_stations& stations, const std::string& list_path,
                       const station_list_line& line, bool weather, std::string& log)
 {
     const std::string name = station_name_of(line.file_name);
@@ -107,14 +135,14 @@ bool import_list_line(database& db, weather_station_list_class& stations, const 
         log += "No station name in the file name " + line.file_name + "\r\n";
         return false;
     }
-    vorn_weather_station* station = find_by_name(stations, name);
+    vorn_weather_station* station = find_by_name(stations.stations, name);
     if (!station && !weather) {
         log += format_printf("WARNING, station %s not found in table.  Import weather before wind.\r\n", name.c_str());
         return false;
     }
     if (!station) {
-        const std::int32_t number = stations.next_free_number();
-        if (number < 0) {
+        const std::int32_t number = smallest_unused(stations.numbers_in_use);
+        if (number == 0) {
             log += "No free weather station number is left.\r\n";
             return false;
         }
@@ -122,7 +150,8 @@ bool import_list_line(database& db, weather_station_list_class& stations, const 
         created->number = number;
         created->name = name;
         station = created.get();
-        stations.add(std::move(created));
+        stations.numbers_in_use.insert(number);
+        stations.stations.add(std::move(created));
     }
     if (weather) {
         station->latitude = line.latitude;
@@ -139,8 +168,8 @@ bool import_station_list(database& db, const std::string& path, bool weather, st
         log += (weather ? "Unable to open weather station list file " : "Unable to open wind file ") + path + "\r\n";
     if (opened != line_reader::open_result::opened)
         return false;
-    weather_station_list_class stations;
-    if (!stations.load_station_list(db, weather_table().name, weather_by_month_table().name, log))
+    known_stations stations;
+    if (!load_known_stations(db, stations, log))
         return false;
 
     transaction work(db);

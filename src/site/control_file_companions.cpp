@@ -3,14 +3,47 @@
 #include "site/control_file_companions.h"
 
 #include "site/livestock.h"
+#include "site/site_file.h"
 
 namespace ivorn {
 
-// Until the embedded weather station exists, the values an import held are the station's values.
-station_control_values control_station_values(const control_record& record) { return record.held_station_values; }
+namespace {
+
+// The monthly weather file's 16th line depends on the version, which the layout stands for.
+int weather_file_version(control_layout layout)
+{
+    switch (layout) {
+    case control_layout::v806:
+        return 806;
+    case control_layout::v1307:
+        return 1307;
+    case control_layout::v604:
+        return 604;
+    default:
+        return 2110;
+    }
+}
+
+site_layout site_layout_of(control_layout layout)
+{
+    return site_layout_for(weather_file_version(layout));
+}
+
+} // namespace
+
+station_control_values control_station_values(const control_record& record)
+{
+    const vorn_weather_station& station = record.weather_station;
+    return {station.years_max_month_records, station.wet_dry_probability_coefficient, station.rain_distribution,
+            station.two_year_24_hour_rainfall};
+}
 
 // Site file: the 2110 layout for 2110, 604 for 604, the 806 layout for 806 and 1307.
-void write_companion_site_file(const control_record&, control_layout, const std::string&, line_end_style, std::string&) {}
+void write_companion_site_file(const control_record& record, control_layout layout, const std::string& path,
+                               line_end_style line_ends, std::string& log)
+{
+    write_site_file(record, record.weather_station, site_layout_of(layout), path, line_ends, log);
+}
 
 // Herd file (604, 806, 1307), from the herd slots as they are now: the livestock list holds the
 // rows as last loaded, which an edit since then has left behind. Its result does not count.
@@ -23,17 +56,23 @@ void write_companion_herd_file(const control_record& record, control_layout, con
 }
 
 // Monthly weather file and wind file of the embedded station.
-void write_companion_weather_files(const control_record&, control_layout, const std::string&, const std::string&,
-                                   line_end_style, std::string&)
+void write_companion_weather_files(const control_record& record, control_layout layout, const std::string& weather_path,
+                                   const std::string& wind_path, line_end_style line_ends, std::string& log)
 {
+    record.weather_station.write_weather_file(weather_path, weather_file_version(layout), line_ends, log);
+    record.weather_station.write_wind_file(wind_path, line_ends, log);
 }
 
-void import_companion_site_file(control_record&, const std::string&, int, std::string&) {}
-
-bool import_companion_weather(control_record&, const run_file_numbers&, const std::string&, const std::string&,
-                              std::string&)
+void import_companion_site_file(control_record& record, const std::string& site_list, int site_number, std::string& log)
 {
-    return true;
+    import_site_file(record, record.weather_station, site_number, site_list, log);
+}
+
+bool import_companion_weather(control_record& record, const run_file_numbers& numbers, const std::string& weather_list,
+                              const std::string& wind_list, std::string& log)
+{
+    return import_weather_and_wind(record.weather_station, record.held_station_values, numbers.weather, numbers.wind,
+                                   weather_list, wind_list, log);
 }
 
 bool import_companion_subareas(control_record& record, int subarea_number, const std::string& subarea_list,

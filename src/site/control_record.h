@@ -12,6 +12,7 @@
 #include "site/herd_slots.h"
 #include "site/livestock.h"
 #include "site/vorn_subarea.h"
+#include "site/vorn_weather_station.h"
 #include "store/database.h"
 #include "store/field_binding.h"
 #include "store/recordset.h"
@@ -22,15 +23,6 @@ struct app_settings;
 
 // The daily weather file a new control record names.
 inline constexpr const char* default_daily_weather_file_name = "wedmor.wth";
-
-// The four values of the run's weather station that line 3 of the control file carries. An
-// import holds them here until the weather import stores them into the station.
-struct station_control_values {
-    float years_max_month_records = 0.0f;
-    float wet_dry_probability_coefficient = 0.0f;
-    float rain_distribution = 0.0f;
-    float two_year_24_hour_rainfall = 0.0f;
-};
 
 class control_record : public list_member {
 public:
@@ -181,6 +173,8 @@ public:
     station_control_values held_station_values;
     // The name a new record gives its weather station; the station itself keeps it once stored.
     std::string weather_station_name;
+    // The run's weather station; its number is `weather_station_id`.
+    vorn_weather_station weather_station;
     herd_slots herds;
     // The point-source file names in input order (at most 100 of at most 99 characters).
     std::vector<std::string> pointsource_files;
@@ -208,6 +202,7 @@ private:
     bool save_parameter_set(database& db, std::string& log);
     bool save_subareas(database& db, std::string& log);
     bool save_weather_station(database& db, std::string& log);
+    bool adopt_named_station(database& db, std::string& log);
     bool delete_parameter_set(database& db, std::string& log);
     bool delete_weather_station(database& db, std::string& log);
     bool delete_site_rows(database& db, std::string& log);

@@ -8,6 +8,7 @@
 #include "site/control_record_table.h"
 #include "site/livestock_tables.h"
 #include "site/subarea_tables.h"
+#include "site/weather_tables.h"
 
 namespace ivorn {
 
@@ -16,6 +17,7 @@ namespace ivorn {
 void control_record::reset_owned_members()
 {
     parameters = parameter_set{};
+    weather_station.reset_station();
     herds = {};
     subareas.delete_all();
     livestock.delete_all();
@@ -43,7 +45,14 @@ bool control_record::load_point_sources(database& db, std::string& log)
 bool control_record::load_subareas(database& db, std::string& log) { return subareas.load_subareas(db, id, log); }
 
 // The weather station and its months, by `weather_station_id`.
-bool control_record::load_weather_station(database&, std::string&) { return true; }
+// A record whose station has no row keeps its station number: the station stays empty, and the
+// next store gives it a row under that number rather than moving the record to station 0.
+bool control_record::load_weather_station(database& db, std::string& log)
+{
+    const bool ok = weather_station.load_station(db, weather_station_id, log);
+    weather_station.number = weather_station_id;
+    return ok;
+}
 
 bool control_record::save_livestock(database& db, std::string& log) { return ivorn::save_livestock(db, id, herds, log); }
 
@@ -53,13 +62,48 @@ bool control_record::save_subareas(database& db, std::string& log) { return suba
 
 void control_record::mark_related_stored() { subareas.mark_stored(); }
 
-bool control_record::save_weather_station(database&, std::string&) { return true; }
+// A new record names its station. A station of that number that is already stored is taken as it
+// is: storing the new record's empty station over it would blank the weather of every record that
+// uses it. Otherwise the station starts under the given name.
+bool control_record::adopt_named_station(database& db, std::string& log)
+{
+    recordset stations;
+    if (!stations.open(db, weather_table(), filter_by("ID", field_value(std::int64_t{weather_station_id})), log,
+                       recordset::mode::read_only))
+        return false;
+    if (stations.is_empty()) {
+        weather_station.name = weather_station_name;
+    } else if (!weather_station.load_station(db, weather_station_id, log)) {
+        return false;
+    }
+    weather_station.number = weather_station_id;
+    weather_station_name.clear();
+    return true;
+}
+
+// The station's first save creates its twelve month rows and notes each; those notes are kept
+// only when the save fails, as a record store shows its log to say what went wrong.
+bool control_record::save_weather_station(database& db, std::string& log)
+{
+    weather_station.number = weather_station_id;
+    if (!weather_station_name.empty() && !adopt_named_station(db, log))
+        return false;
+    std::string notes;
+    if (weather_station.save_station(db, weather_table().name, weather_by_month_table().name, notes))
+        return true;
+    log += notes;
+    return false;
+}
 
 // The record's Parameters row, its count logged.
 bool control_record::delete_parameter_set(database& db, std::string& log) { return parameters.delete_parameters(db, id, log); }
 
 // The station's Weather row and its Weather by Month rows, their counts logged.
-bool control_record::delete_weather_station(database&, std::string&) { return true; }
+bool control_record::delete_weather_station(database& db, std::string& log)
+{
+    weather_station.number = weather_station_id;
+    return delete_station(db, weather_station, log);
+}
 
 // A station that another control record still names must survive this record's deletion.
 bool control_record::station_used_elsewhere(database& db, bool& used, std::string& log)

@@ -79,8 +79,9 @@ public:
 // Deletes the station's row and its month rows, reporting how many month rows went.
 bool delete_station(database& db, const vorn_weather_station& station, std::string& log);
 
-// The four station values a control-file import holds until the weather import stores them.
-struct held_station_values {
+// The four station values that line 3 of the control file carries; an import holds them until
+// the weather import stores them into the station.
+struct station_control_values {
     float years_max_month_records = 0.0f;
     float wet_dry_probability_coefficient = 0.0f;
     float rain_distribution = 0.0f;
@@ -90,7 +91,7 @@ struct held_station_values {
 // Fills the run's station from the model's weather and wind lists: the station of the given
 // number, or with number 0 the one nearest the station's own latitude and longitude (the site's).
 // The station keeps its number and name.
-bool import_weather_and_wind(vorn_weather_station& station, const held_station_values& held,
+bool import_weather_and_wind(vorn_weather_station& station, const station_control_values& held,
                              int weather_station_number, int wind_station_number,
                              const std::string& weather_list_path, const std::string& wind_list_path,
                              std::string& log);

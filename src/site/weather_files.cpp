@@ -188,7 +188,7 @@ bool vorn_weather_station::write_wind_file(const std::string& path, line_end_sty
     return write_lines(path, line_ends, text, "Unable to open wind file " + path + "\r\n", log);
 }
 
-bool import_weather_and_wind(vorn_weather_station& station, const held_station_values& held,
+bool import_weather_and_wind(vorn_weather_station& station, const station_control_values& held,
                              int weather_station_number, int wind_station_number,
                              const std::string& weather_list_path, const std::string& wind_list_path,
                              std::string& log)

@@ -23,7 +23,7 @@ TEST(CliImportArea, SoilWeatherWindAndLinks)
     testing::write_file(dir.file("muufsoil.dat"), soil);
     const auto imported = run_ivorn(settings, "import soil " + db + " " + shell_quote(dir.file("muufsoil.dat")));
     EXPECT_EQ(imported.status, 0);
-    EXPECT_EQ(imported.err, "Soils read: 1\n");
+    EXPECT_EQ(imported.err, "Record read errors:\nSoils read: 1\n");
     const auto layers = run_ivorn(settings, "export " + db + " 'Soil Layers'");
     EXPECT_EQ(layers.out.substr(layers.out.find("\r\n") + 2, 8), "1,1,1,1,");
 

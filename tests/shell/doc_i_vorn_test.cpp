@@ -287,7 +287,8 @@ TEST_F(Document, DeleteMakesTheSuccessorOrTheLastCurrent)
     EXPECT_EQ(ui.error_lists[0].caption, "Record Deleted");
     EXPECT_EQ(ui.error_lists[0].ok_label, "Click This");
     EXPECT_EQ(ui.error_lists[0].text,
-              "Deleted parameters, ID = 2\r\nDeleted 10 rows of Livestock.\r\nControl record 2 deleted.\r\n");
+              "Deleted parameters, ID = 2\r\nDeleted  weather stations and 0 months(s).\r\nDeleted 10 rows of Livestock.\r\n"
+              "Control record 2 deleted.\r\n");
     doc.record_delete();
     expect_current(1, 1);
     doc.record_delete();

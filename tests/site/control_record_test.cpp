@@ -206,7 +206,8 @@ TEST_F(ControlRecord, DeletingRelatedRowsLeavesOtherRecordsRows)
     record.id = 5;
     record.weather_station_id = 5;
     ASSERT_TRUE(record.delete_related(db, log)) << log;
-    EXPECT_EQ(log, "Deleted parameters, ID = 5\r\nDeleted 2 rows of Subareas.\r\n");
+    EXPECT_EQ(log, "Deleted parameters, ID = 5\r\nDeleted  weather stations and 0 months(s).\r\n"
+                   "Deleted 2 rows of Subareas.\r\n");
     EXPECT_EQ(db.count_rows(subareas_table(), log), 1);
 }
 

@@ -159,7 +159,7 @@ protected:
 
     temp_dir dir;
     vorn_weather_station station;
-    held_station_values held;
+    station_control_values held;
 };
 
 TEST_F(StationChoice, NearestStationOfTheWorkedExample)

@@ -1,0 +1,67 @@
+// Reading the main report ".OUT" from start to end, in the order the model writes it, and writing
+// the summary tables from it when nothing went wrong. "TOTAL RUN TIME" is how a finished run is
+// told from one that stopped.
+#include <climits>
+
+#include "core/text_utils.h"
+#include "output/summary_tables.h"
+#include "output/vorn_output_class.h"
+
+namespace ivorn {
+
+bool vorn_output_class::report_not_finished(std::string& log)
+{
+    error_flag = true;
+    log += format_printf("VORN did not finish for run %ld\n", static_cast<long>(run_id));
+    return false;
+}
+
+void vorn_output_class::count_crops()
+{
+    for (int s = 0; s < subarea_count; ++s) {
+        subarea_output& sa = subareas[static_cast<size_t>(s)];
+        sa.crop_count = 0;
+        while (sa.crop_count < max_subarea_crops && !sa.crop_yields[static_cast<size_t>(sa.crop_count)].name.empty())
+            ++sa.crop_count;
+    }
+}
+
+bool vorn_output_class::read_report(output_sink& sink, bool want_yearly, bool want_watershed, bool want_residue,
+                                    std::string& log)
+{
+    const std::string path = report_path(".OUT");
+    if (report_.open(path, log) != line_reader::open_result::opened) {
+        record_error("Unable to open output file", path);
+        return false;
+    }
+    read_general_information();
+    if (start_year > INT_MAX - report_year_slots)
+        record_error("Unable to read start date");
+    subarea_count = scan_blocks(7, "Y M D", "", 18, "SUBAREA HYDRO", 0, true);
+    read_subarea_areas();
+    for (int y = 0; y < duration && !error_flag; ++y) {
+        for (int s = 0; s < subarea_count; ++s) {
+            if (!read_monthly_table(s, start_year + y) && !find_line(11, "TOTAL RUN TIME"))
+                return report_not_finished(log);
+        }
+        if (!read_watershed_table(y))
+            return false;
+    }
+    for (int s = 0; s < subarea_count; ++s) {
+        if (!read_soil_properties(s))
+            return false;
+    }
+    if (!find_line(11, "TOTAL RUN TIME"))
+        return report_not_finished(log);
+    if (error_flag) {
+        log += "I_VORN read error\n";
+        return false;
+    }
+    count_crops();
+    write_summary_tables(*this, sink, want_watershed, want_residue);
+    if (want_yearly)
+        write_yearly_output(*this, sink);
+    return !error_flag;
+}
+
+} // namespace ivorn

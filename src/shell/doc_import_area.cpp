@@ -1,0 +1,80 @@
+// The document's area-study imports: soils, weather stations, wind data and weather links, each
+// framed by storing the current record before and bringing it up to date after.
+#include "shell/doc_i_vorn.h"
+#include "shell/import_area.h"
+#include "site/soil_tables.h"
+
+namespace ivorn {
+
+bool doc_i_vorn::store_before_import()
+{
+    if (!db_)
+        return false;
+    std::string log;
+    ui_.store_form_values();
+    if (store_before_leaving(log))
+        return true;
+    show_log(log);
+    return false;
+}
+
+// The stations changed under the current record, which holds a copy of its own.
+void doc_i_vorn::reload_current_station()
+{
+    if (!record_ || !has_current_)
+        return;
+    std::string log;
+    record_->weather_station.load_station(*db_, record_->weather_station_id, log);
+    record_->weather_station.number = record_->weather_station_id;
+    show_log(log);
+}
+
+bool doc_i_vorn::import_soil(const std::string& path)
+{
+    if (!store_before_import())
+        return false;
+    std::string log;
+    const bool ok = import_soil_file(*db_, path, ui_, log);
+    if (ok && soil_list_built_) {
+        std::string list_log;
+        soil_list_built_ = load_soil_list(list_log);
+        show_log(list_log);
+    }
+    return ok;
+}
+
+bool doc_i_vorn::import_weather(const std::string& path)
+{
+    if (!store_before_import())
+        return false;
+    std::string log;
+    const bool ok = import_weather_file(*db_, path, ui_, log);
+    reload_current_station();
+    return ok;
+}
+
+bool doc_i_vorn::import_wind(const std::string& path)
+{
+    if (!store_before_import())
+        return false;
+    std::string log;
+    const bool ok = import_wind_file(*db_, path, ui_, log);
+    reload_current_station();
+    return ok;
+}
+
+bool doc_i_vorn::import_weather_links(const std::string& path)
+{
+    if (!store_before_import())
+        return false;
+    std::string log;
+    const bool ok = ivorn::import_weather_links(*db_, path, ui_, log);
+    if (has_current_) {
+        std::string reload_log;
+        make_current(current_id_, reload_log);
+        show_log(reload_log);
+    }
+    return ok;
+}
+
+} // namespace ivorn
