@@ -16,6 +16,7 @@
 #include "site/control_file.h"
 #include "site/list_file_lines.h"
 #include "site/soil_tables.h"
+#include "site/weather_tables.h"
 #include "store/recordset.h"
 
 namespace ivorn {
@@ -102,6 +103,22 @@ bool number_imported_soils(database& db, control_record& record, std::string& lo
         subarea->soil.number = found->second;
     }
     return true;
+}
+
+// The data set brings its own weather: stored under a station number that another station has,
+// it would either be dropped or overwrite the weather of every record using that station.
+bool station_number_is_free(database& db, std::int32_t number, std::string& log)
+{
+    recordset stations;
+    if (!stations.open(db, weather_table(), filter_by("ID", field_value(std::int64_t{number})), log,
+                       recordset::mode::read_only))
+        return false;
+    if (stations.is_empty())
+        return true;
+    log += format_printf("Weather station %d is already stored; the data set's weather needs a station number of "
+                         "its own.\r\n",
+                         number);
+    return false;
 }
 
 control_import_paths import_paths(const model_file_list& files)
@@ -211,6 +228,8 @@ bool doc_i_vorn::import_dataset(const std::string& model_file_list_path, std::in
         log += refused;
         return fail();
     }
+    if (!station_number_is_free(*db_, answer.station_id, log))
+        return fail();
     control_record imported(settings_);
     imported.id = answer.record_id;
     imported.weather_station_id = answer.station_id;
@@ -221,8 +240,10 @@ bool doc_i_vorn::import_dataset(const std::string& model_file_list_path, std::in
     {
         transaction work(*db_);
         ok = read_parameters(imported, files.parameters, settings_.vorn_version, log)
-             && import_control_file(imported, import_paths(files), log) && number_imported_soils(*db_, imported, log)
-             && imported.insert(*db_, log) && store_reference_lists(*db_, *lists, log) && work.commit(log);
+             && import_control_file(imported, import_paths(files), log);
+        imported.number_subareas = static_cast<int>(imported.subareas.count());
+        ok = ok && number_imported_soils(*db_, imported, log) && imported.insert(*db_, log)
+             && store_reference_lists(*db_, *lists, log) && work.commit(log);
     }
     if (!ok)
         return fail();

@@ -80,6 +80,26 @@ TEST_F(ImportDataset, MadeUpDataSetIsStoredAndLoadedAgainWithItsValues)
     EXPECT_FLOAT_EQ(r.musi_parameter[3], 0.12f);
     EXPECT_FLOAT_EQ(r.parameters.s_curve[29][0], 39.0f);
     EXPECT_FLOAT_EQ(r.parameters.parm[94], 23.75f);
+    EXPECT_EQ(r.number_subareas, 2);
+
+    // The site, its herds, and weather station 3 of the lists under the record's own station.
+    EXPECT_FLOAT_EQ(r.basin_channel_length, 1.5f);
+    EXPECT_FLOAT_EQ(r.manure_rate_for_n_uptake, 30.0f);
+    EXPECT_EQ(r.weather[0], 3);
+    EXPECT_FLOAT_EQ(r.fraction_of_area_by_weather[0], 1.0f);
+    EXPECT_EQ(r.herds.owner_number, 1);
+    EXPECT_EQ(r.herds.slots[2].herd_id, 3);
+    EXPECT_EQ(r.herds.slots[2].number_of_animals, 20);
+    EXPECT_EQ(r.herds.slots[0].manure_id, 4);
+    EXPECT_FLOAT_EQ(r.herds.slots[0].urine_volume, 3.5f);
+    EXPECT_EQ(r.weather_station.number, 1);
+    EXPECT_EQ(r.weather_station.name, "Weather Station 1");
+    EXPECT_FLOAT_EQ(r.weather_station.latitude, 40.5f);
+    EXPECT_FLOAT_EQ(r.weather_station.years_max_month_records, 10.0f);
+    EXPECT_FLOAT_EQ(r.weather_station.two_year_24_hour_rainfall, 50.5f);
+    EXPECT_FLOAT_EQ(r.weather_station.monthly[12][11], 15.75f);
+    EXPECT_FLOAT_EQ(r.weather_station.monthly[13][0], 4.0f);
+    EXPECT_FLOAT_EQ(r.weather_station.monthly[29][3], 16.25f);
 
     ASSERT_EQ(r.subareas.count(), 2u);
     const vorn_subarea& first = *r.subareas.first();
@@ -199,6 +219,19 @@ TEST_F(ImportDataset, FailureAfterTheRecordWasStoredIsRolledBack)
     EXPECT_FALSE(doc.import_dataset(vornfile, id));
     EXPECT_EQ(table_counts(), counts);
     EXPECT_EQ(doc.record_list().count(), 0u);
+}
+
+TEST_F(ImportDataset, AStoredStationNumberIsRefused)
+{
+    ASSERT_TRUE(doc.import_dataset(vornfile, id));
+    const std::string counts = table_counts();
+    const new_record_answer shared{2, 1, "Shared"};
+    ui.new_record_override = &shared;
+    EXPECT_FALSE(doc.import_dataset(vornfile, id));
+    EXPECT_EQ(table_counts(), counts);
+    EXPECT_NE(ui.error_lists.back().text.find("Weather station 1 is already stored; the data set's weather needs a "
+                                              "station number of its own.\r\n"),
+              std::string::npos);
 }
 
 TEST_F(ImportDataset, CancelledDialogChangesNothing)
