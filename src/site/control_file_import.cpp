@@ -38,6 +38,7 @@ bool read_control_lines(control_record& record, const std::string& path, std::st
     for (size_t n = 0; n < lines.size(); ++n) {
         if (!reader.next_line(line)) {
             log += format_printf("Unable to read line %zu of control record.\r\n", n + 1);
+            log += format_printf("File %s, line %zu.\r\n", path.c_str(), n + 1);
             return false;
         }
         read_line(without_line_end(line), lines[n]);

@@ -307,7 +307,7 @@ TEST_F(ControlFile, FiveLineFileStopsAtLineSixKeepingEarlierFields)
     control_record record(settings);
     std::string log;
     EXPECT_FALSE(import_control_file(record, import_paths(paths, ""), log));
-    EXPECT_EQ(log, "Unable to read line 6 of control record.\r\n");
+    EXPECT_EQ(log, "Unable to read line 6 of control record.\r\nFile " + path("vorncont.dat") + ", line 6.\r\n");
     EXPECT_EQ(record.simulation_length, 25);
     EXPECT_EQ(record.print_code, 7);
     EXPECT_EQ(record.manure_application_code, 2);
