@@ -136,7 +136,8 @@ bool rename_final_soil_table(const std::string& existing, const std::string& pat
 
 } // namespace
 
-bool find_soil_file(const std::string& soil_list_path, std::int32_t soil_number, vorn_soil& soil, std::string& log)
+bool find_soil_file(const std::string& soil_list_path, std::int32_t soil_number, vorn_soil& soil, std::string& log,
+                    bool* soil_file_read)
 {
     line_reader list;
     const auto opened = list.open(soil_list_path, log);
@@ -151,7 +152,9 @@ bool find_soil_file(const std::string& soil_list_path, std::int32_t soil_number,
         if (line.size() < 5 || !read_long_field(line, 1, 5, listed) || listed != soil_number)
             continue;
         const std::string name = first_word(line.substr(5, 13));
-        soil.read_soil_file(listed_file_path(soil_list_path, name), log);
+        const bool read = soil.read_soil_file(listed_file_path(soil_list_path, name), log);
+        if (soil_file_read)
+            *soil_file_read = read;
         return true;
     }
     log += "Cannot find soil file in soilfile list\n";

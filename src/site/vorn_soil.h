@@ -114,8 +114,9 @@ public:
 
 // The subarea import's soil lookup: the line of `soil_list_path` whose columns 1-5 hold
 // `soil_number` names (columns 6-18, first word) the soil file read into `soil`. True once the
-// line is found, even when that soil file cannot be read. Relative names are taken in the list
-// file's directory.
-bool find_soil_file(const std::string& soil_list_path, std::int32_t soil_number, vorn_soil& soil, std::string& log);
+// line is found, even when that soil file cannot be read (`soil_file_read`, when given, tells).
+// Relative names are taken in the list file's directory.
+bool find_soil_file(const std::string& soil_list_path, std::int32_t soil_number, vorn_soil& soil, std::string& log,
+                    bool* soil_file_read = nullptr);
 
 } // namespace ivorn

@@ -138,12 +138,15 @@ void vorn_subarea::save_to_rows(recordset& subareas, recordset& management_row)
     save_bindings(management_row, management_bindings());
 }
 
+// A soil file that cannot be read whole fails the subarea: an import would otherwise store an
+// empty or partial soil and report success.
 bool vorn_subarea::find_soil_file(const std::string& soil_list, std::string& log)
 {
-    if (!ivorn::find_soil_file(soil_list, soil_id, soil, log))
+    bool read = false;
+    if (!ivorn::find_soil_file(soil_list, soil_id, soil, log, &read))
         return false;
     soil_changed = true;
-    return true;
+    return read;
 }
 
 bool vorn_subarea::find_schedule_file(const std::string& operations_list, std::string& log)

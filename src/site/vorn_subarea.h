@@ -100,7 +100,8 @@ public:
     // becomes the subarea number: the run writes each schedule under its subarea's number.
     void write_subarea(model_file_writer& out, int model_version);
 
-    // The soil that the soil list names for [Soil Id], read into the embedded soil.
+    // The soil that the soil list names for [Soil Id], read into the embedded soil. False also when
+    // that soil file cannot be read whole.
     bool find_soil_file(const std::string& soil_list, std::string& log);
     // The schedule that the operation schedule list names for [Op Schedule Number].
     bool find_schedule_file(const std::string& operations_list, std::string& log);

@@ -208,6 +208,18 @@ TEST_F(ImportDataset, FailureInTheSecondSubareaLeavesTheDatabaseAsItWas)
               "The data set " + vornfile + " was not imported; the database is unchanged.\r\n");
 }
 
+TEST_F(ImportDataset, SoilFileCutShortFailsTheImport)
+{
+    testing::write_file(set_file("soils/soil2.sol"), "DEMO CLAY\n    0.15\n");
+    const std::string counts = table_counts();
+    EXPECT_FALSE(doc.import_dataset(vornfile, id));
+    EXPECT_EQ(table_counts(), counts);
+    EXPECT_NE(ui.error_lists.back().text.find("Soil file " + set_file("soils/soil2.sol") + " ends before line 3.\r\n"
+                                              "Soil 2 of subarea 2, soil list " + set_file("soils/ivSlList.dat")),
+              std::string::npos)
+        << ui.error_lists.back().text;
+}
+
 TEST_F(ImportDataset, FailureAfterTheRecordWasStoredIsRolledBack)
 {
     const std::string counts = table_counts();
