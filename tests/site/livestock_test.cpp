@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "core/text_utils.h"
+#include "shell/app_settings.h"
+#include "site/control_file.h"
 #include "site/livestock_tables.h"
 #include "site/test_files.h"
 #include "store/recordset.h"
@@ -62,6 +64,25 @@ TEST_F(Livestock, HerdFileLeavesOutAHerdWithoutAnimals)
     EXPECT_EQ(read_file(dir.file("empty.dat")), "\r\n\r\n\r\n");
     EXPECT_FALSE(write_herd_file(dir.file("no/such/dir"), none, no_moves, line_end_style::lf, log));
     EXPECT_EQ(log, "Cannot open herdfile " + dir.file("no/such/dir") + "\n");
+}
+
+// A run writes the herds the record holds now, not the rows it was loaded with.
+TEST_F(Livestock, ControlFileWritesTheHerdFileFromTheSlotsForLaterVersions)
+{
+    app_settings settings;
+    control_record record(settings);
+    record.herds = two_herds();
+    const control_file_paths paths{dir.file("vorncont.dat"), dir.file("ivsite.dat"), dir.file("ivweath.dat"),
+                                   dir.file("ivwind.dat"),   dir.file("ivherd.dat"), dir.file("ivpso.dat"),
+                                   dir.file("ivrfdt.dat")};
+    ASSERT_TRUE(write_control_file(record, 806, line_end_style::lf, paths, log)) << log;
+    EXPECT_EQ(read_file(dir.file("ivherd.dat")),
+              "   3    50.0     4.0   0.125  12.500   2.500   3.500\n"
+              "   3    20.0     6.0   0.250   8.250   1.750   2.250\n"
+              "\n\n\n");
+    std::filesystem::remove(dir.file("ivherd.dat"));
+    ASSERT_TRUE(write_control_file(record, 2110, line_end_style::lf, paths, log));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("ivherd.dat")));
 }
 
 TEST_F(Livestock, FirstSaveWritesTenRowsAndLoadGivesTheSlotsBack)
