@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/cli_session.h"
+#include "run/run_set.h"
 
 namespace ivorn {
 
@@ -48,5 +49,12 @@ int command_variables_list(cli_session& session);
 int command_variables_select(cli_session& session, const std::string& name);
 int command_variables_remove(cli_session& session, const std::string& name);
 int command_variables_switches(cli_session& session, const std::string& numbers);
+
+// Run pipeline. A record ID of 0 means the record at position 1.
+int command_write_inputs(cli_session& session, const std::string& db_path, std::int32_t record_id,
+                         const std::string& directory);
+int command_precheck(cli_session& session, const std::string& db_path, std::int32_t record_id, bool all);
+int command_run(cli_session& session, const std::string& db_path, std::int32_t record_id, bool force);
+int command_run_all(cli_session& session, const std::string& db_path, const run_set_options& options);
 
 } // namespace ivorn

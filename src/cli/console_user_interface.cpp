@@ -106,4 +106,13 @@ void console_user_interface::install_interrupt_cancel() { std::signal(SIGINT, on
 
 void console_user_interface::request_cancel() { cancel_requested = 1; }
 
+bool console_user_interface::ask_run_set(run_set_options& options)
+{
+    run_set_options chosen = answers.run_set;
+    chosen.first_position = chosen.first_position > 0 ? chosen.first_position : options.first_position;
+    chosen.last_position = chosen.last_position > 0 ? chosen.last_position : options.last_position;
+    options = chosen;
+    return true;
+}
+
 } // namespace ivorn

@@ -25,6 +25,8 @@ struct console_answers {
     std::deque<std::string> files;
     // dialog_error_list's OK (true) or Cancel.
     bool error_list_ok = true;
+    // `ivorn run --all`: the options its flags give; positions of 0 keep the proposal.
+    run_set_options run_set{0, 0};
 };
 
 class console_user_interface : public user_interface {
@@ -40,6 +42,9 @@ public:
     bool show_error_list(const std::string& caption, const std::string& ok_label, const std::string& text) override;
     bool ask_integer(const std::string& prompt, long long& value) override;
     bool ask_new_record(new_record_answer& answer) override;
+    // The run set's options come from the command's flags: whatever is preset in `run_set`,
+    // over the proposed first and last positions when those are left at 0.
+    bool ask_run_set(run_set_options& options) override;
     bool choose_file(const std::string& default_name, const std::string& filter, std::string& path) override;
     void begin_wait_cursor() override {}
     void end_wait_cursor() override {}

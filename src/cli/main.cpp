@@ -125,6 +125,51 @@ int main(int argc, char** argv)
     variables_switches->add_option("N", value, "switch numbers 0-29, comma separated")->required();
     variables_switches->callback([&] { action = [&](cli_session& s) { return command_variables_switches(s, value); }; });
 
+    std::int32_t record_id = 0;
+    std::string directory;
+    bool all_records = false;
+    auto* write_inputs_command = app.add_subcommand("write-inputs", "write a record's whole model input file set");
+    write_inputs_command->add_option("DB", db_path, "the database file")->required();
+    write_inputs_command->add_option("--record", record_id, "the control record ID")->required();
+    write_inputs_command->add_option("--dir", directory, "the directory (default: the model working directory)");
+    write_inputs_command->callback([&] {
+        action = [&](cli_session& s) { return command_write_inputs(s, db_path, record_id, directory); };
+    });
+
+    auto* precheck_command = app.add_subcommand("precheck", "Pre-Check This Record (default: position 1) or All Records");
+    precheck_command->add_option("DB", db_path, "the database file")->required();
+    auto* precheck_record = precheck_command->add_option("--record", record_id, "the control record ID");
+    precheck_command->add_flag("--all", all_records, "every control record")->excludes(precheck_record);
+    precheck_command->callback([&] {
+        action = [&](cli_session& s) { return command_precheck(s, db_path, record_id, all_records); };
+    });
+
+    run_set_options run_set{0, 0};
+    bool no_stop_on_precheck = false;
+    bool force_run = false;
+    auto* run_command = app.add_subcommand("run", "Run / This Record (default: position 1) or All Records");
+    run_command->add_option("DB", db_path, "the database file")->required();
+    auto* run_record = run_command->add_option("--record", record_id, "the control record ID");
+    auto* run_force = run_command->add_flag("--force", force_run, "run even when the precheck fails");
+    auto* run_all = run_command->add_flag("--all", all_records, "run the records of a range of list positions");
+    run_all->excludes(run_record)->excludes(run_force);
+    run_command->add_option("--first", run_set.first_position, "first list position (default 1)")->needs(run_all);
+    run_command->add_option("--last", run_set.last_position, "last list position (default: the last)")->needs(run_all);
+    run_command->add_flag("--no-stop-on-precheck", no_stop_on_precheck, "run records whose precheck fails")->needs(run_all);
+    run_command->add_flag("--stop-on-error", run_set.stop_on_run_error, "stop at the first failed run")->needs(run_all);
+    run_command->add_flag("--realtime", run_set.realtime_priority, "run the model at the highest priority allowed")->needs(run_all);
+    run_command->add_flag("--save-inputs", run_set.save_input_files, "archive each run's files into input_files")->needs(run_all);
+    run_command->add_flag("--save-swat", run_set.save_swat_files, "keep each run's SWAT output and write swat_basin.dat")->needs(run_all);
+    run_command->add_flag("--yearly", run_set.create_yearly_table, "create the yearly table")->needs(run_all);
+    run_command->add_flag("--watershed", run_set.create_watershed_table, "create the watershed table")->needs(run_all);
+    run_command->add_flag("--residue", run_set.create_residue_table, "create the residue output table")->needs(run_all);
+    run_command->callback([&] {
+        run_set.stop_on_precheck_error = !no_stop_on_precheck;
+        action = [&](cli_session& s) {
+            return all_records ? command_run_all(s, db_path, run_set) : command_run(s, db_path, record_id, force_run);
+        };
+    });
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {

@@ -40,6 +40,14 @@ line_reader::open_result line_reader::open(const std::string& path, std::string&
     return open_result::opened;
 }
 
+bool line_reader::open_or_log(const std::string& path, const std::string& kind, std::string& log)
+{
+    const open_result result = open(path, log);
+    if (result == open_result::missing)
+        log += "Unable to read " + kind + " file " + path + "\r\n";
+    return result == open_result::opened;
+}
+
 bool line_reader::next_line(std::string& line)
 {
     line.clear();

@@ -14,6 +14,9 @@ public:
 
     // On not_text the log gets a message naming the file; on missing the caller says its own.
     open_result open(const std::string& path, std::string& log);
+    // Opened, or false with the reason logged: "Unable to read KIND file PATH" for a file that
+    // does not open, or the not-text message.
+    bool open_or_log(const std::string& path, const std::string& kind, std::string& log);
     bool is_open() const { return opened_; }
 
     // The next line with its "\n" (when it had one); false at the end of the file.

@@ -22,15 +22,8 @@ const char* const crop_file_header =
 bool read_crop_file(vorn_production_supply_list& crops, const std::string& file_name, std::string& log)
 {
     line_reader in;
-    switch (in.open(file_name, log)) {
-    case line_reader::open_result::missing:
-        log += "Unable to read crop file " + file_name + "\r\n";
+    if (!in.open_or_log(file_name, "crop", log))
         return false;
-    case line_reader::open_result::not_text:
-        return false;
-    case line_reader::open_result::opened:
-        break;
-    }
     std::string line;
     in.next_line(line);
     in.next_line(line);

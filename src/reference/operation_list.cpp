@@ -24,15 +24,8 @@ std::string tillage_file_header(int model_version)
 bool operation_list_class::read_tillage_file(const std::string& file_name, int model_version, std::string& log)
 {
     line_reader in;
-    switch (in.open(file_name, log)) {
-    case line_reader::open_result::missing:
-        log += "Unable to read operations file " + file_name + "\r\n";
+    if (!in.open_or_log(file_name, "operations", log))
         return false;
-    case line_reader::open_result::not_text:
-        return false;
-    case line_reader::open_result::opened:
-        break;
-    }
     std::string line;
     in.next_line(line);
     in.next_line(line);

@@ -72,15 +72,8 @@ binding_list vorn_fertilizer::bindings()
 bool read_fertilizer_file(vorn_production_supply_list& fertilizers, const std::string& file_name, std::string& log)
 {
     line_reader in;
-    switch (in.open(file_name, log)) {
-    case line_reader::open_result::missing:
-        log += "Unable to read fertilizer file " + file_name + "\r\n";
+    if (!in.open_or_log(file_name, "fertilizer", log))
         return false;
-    case line_reader::open_result::not_text:
-        return false;
-    case line_reader::open_result::opened:
-        break;
-    }
     std::string line;
     std::int32_t count = 0;
     while (in.next_line(line)) {

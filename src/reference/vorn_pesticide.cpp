@@ -78,15 +78,8 @@ binding_list vorn_pesticide::bindings()
 bool read_pesticide_file(vorn_production_supply_list& pesticides, const std::string& file_name, std::string& log)
 {
     line_reader in;
-    switch (in.open(file_name, log)) {
-    case line_reader::open_result::missing:
-        log += "Unable to read pesticide file " + file_name + "\r\n";
+    if (!in.open_or_log(file_name, "pesticide", log))
         return false;
-    case line_reader::open_result::not_text:
-        return false;
-    case line_reader::open_result::opened:
-        break;
-    }
     std::string line;
     std::int32_t count = 0;
     while (in.next_line(line)) {

@@ -3,6 +3,8 @@
 
 #include "core/default_file_names.h"
 #include "core/text_utils.h"
+#include "site/weather_tables.h"
+#include "store/recordset.h"
 
 namespace ivorn {
 namespace {
@@ -96,6 +98,35 @@ void write_one_line_lists(const std::string& working_directory, line_end_style l
         if (!file.close())
             log += "ERROR, unable to open VORN run file " + path + "\r\n";
     }
+}
+
+bool write_daily_weather_list(database& db, const std::string& working_directory, line_end_style line_ends,
+                              const std::function<void(const std::string&)>& message_box, std::string& log)
+{
+    recordset set;
+    std::string ignored;
+    if (!set.open(db, daily_weather_filenames_table(), {}, ignored, recordset::mode::read_only)) {
+        if (message_box)
+            message_box("Cannot open table Daily Weather Filename\r\n");
+        return false;
+    }
+    const std::string path = working_directory + file_names::daily_weather_list;
+    model_file_writer file;
+    if (!file.open(path, line_ends)) {
+        log += "ERROR, unable to open VORN file:" + path + "\r\n";
+        return false;
+    }
+    for (set.move_first(); !set.is_eof(); set.move_next()) {
+        file.printf("%4d %s %8.2lf %8.2lf\n", static_cast<int>(set.get_integer("Daily Weather Number")),
+                    cut_to_width(set.get_text("Daily Weather Filename"), 99).c_str(),
+                    static_cast<double>(static_cast<float>(set.get_real("Longitude"))),
+                    static_cast<double>(static_cast<float>(set.get_real("Latitude"))));
+    }
+    if (!file.close()) {
+        log += "ERROR, unable to open VORN file:" + path + "\r\n";
+        return false;
+    }
+    return true;
 }
 
 } // namespace ivorn

@@ -99,6 +99,30 @@ public:
     // The soil list; null unless it was built at open.
     vorn_soil_list* soils() const { return soils_.get(); }
 
+    // What a run needs beyond the document: the model launcher, the application's variable list
+    // and its selection-changed setting. Without a launcher nothing runs.
+    void set_run_resources(model_launcher* launcher, const list_output_variable_descriptions* output_variables,
+                           int* selection_changed);
+    // Run / This Record: precheck (overridable), the input files, the model, its outputs.
+    bool run_this_record();
+    // Run / Pre-Check This Record and Run / Pre-Check All Records.
+    bool precheck_this_record();
+    bool precheck_all_records();
+    // Run / All Records over the positions the run-set dialog gives. True when every attempted
+    // run succeeded and the set was neither stopped nor cancelled.
+    bool run_all_records();
+    struct run_set_report {
+        long attempted = 0;
+        long successful = 0;
+        bool stopped = false;
+        bool cancelled = false;
+        std::string log;
+    };
+    const run_set_report& last_run_set() const { return last_run_set_; }
+    // The input file set of the current record as a run writes it, into `directory`.
+    bool write_inputs_of_current(const std::string& directory, std::string& log);
+    run_context make_run_context();
+
     load_output_options output_options;
     // Kept while a run writes its subareas.
     std::int32_t subarea_counter = 0;
@@ -158,6 +182,10 @@ private:
     std::unique_ptr<vorn_soil_list> soils_;
     bool soil_list_built_ = false;
     list_field_help_vorn help_;
+    model_launcher* launcher_ = nullptr;
+    const list_output_variable_descriptions* output_variables_ = nullptr;
+    int* selection_changed_ = nullptr;
+    run_set_report last_run_set_;
     // Argument of the move in progress (Go To's position, Search's ID).
     long wanted_position_ = 0;
     std::int32_t wanted_id_ = 0;

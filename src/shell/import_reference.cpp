@@ -52,15 +52,8 @@ bool control_record_ids(database& db, std::vector<std::int32_t>& ids, std::strin
 bool check_parameter_file(const std::string& path, int model_version, std::string& log)
 {
     line_reader probe;
-    switch (probe.open(path, log)) {
-    case line_reader::open_result::missing:
-        log += "Unable to read parameter file " + path + "\r\n";
+    if (!probe.open_or_log(path, "parameter", log))
         return false;
-    case line_reader::open_result::not_text:
-        return false;
-    case line_reader::open_result::opened:
-        break;
-    }
     parameter_set scratch;
     int lines_read = 0;
     return scratch.read_parameter_file(path, model_version, log, &lines_read) && lines_read > 0;

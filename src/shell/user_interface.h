@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "run/run_set.h"
+
 namespace ivorn {
 
 struct new_record_answer {
@@ -39,6 +41,9 @@ public:
     virtual void store_form_values() {}
     // The current record's values into the form view alone, without refreshing the other views.
     virtual void show_record_values() {}
+    // dialog_multiple_runs ("Configure Run Set"), offered with the proposed options; false when
+    // cancelled.
+    virtual bool ask_run_set(run_set_options& options) = 0;
 
     // dialog_progress: a modeless window with three text lines and Cancel.
     virtual void progress_open(int lower, int upper) = 0;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "run/list_files.h"
+#include "shell/project_database.h"
 #include "support/temp_dir.h"
 
 namespace ivorn {
@@ -55,6 +56,19 @@ TEST(ListFiles, OneLineListsAndCrLf)
     EXPECT_EQ(read_file(working + "ivwindls.dat"), " 1    ivwind.dat\r\n");
     EXPECT_FALSE(write_model_file_list("/nonexistent/", 2110, line_end_style::lf, log));
     EXPECT_EQ(log, "ERROR, unable to open VORN name file /nonexistent/vornfile.dat\r\n");
+}
+
+TEST(ListFiles, DailyWeatherListFromItsTable)
+{
+    temp_dir dir;
+    const std::string working = dir.path().string() + "/";
+    std::string log;
+    database db;
+    ASSERT_TRUE(create_project_database(dir.file("p.mdb"), log));
+    ASSERT_TRUE(open_project_database(db, dir.file("p.mdb"), log));
+    ASSERT_TRUE(db.execute("INSERT INTO \"Daily Weather Filenames\" VALUES (3, 'iowa.wth', -93.25, 41.5)", log));
+    ASSERT_TRUE(write_daily_weather_list(db, working, line_end_style::lf, nullptr, log));
+    EXPECT_EQ(read_file(working + "ivwdaily.dat"), "   3 iowa.wth   -93.25    41.50\n");
 }
 
 } // namespace

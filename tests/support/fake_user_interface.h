@@ -51,6 +51,13 @@ public:
         file_answers.pop_front();
         return true;
     }
+    bool ask_run_set(run_set_options& options) override
+    {
+        proposed_run_sets.push_back(options);
+        if (run_set_answer)
+            options = *run_set_answer;
+        return run_set_accept;
+    }
     void begin_wait_cursor() override { ++wait_cursors; }
     void end_wait_cursor() override { --wait_cursors; }
     void set_status_text(const std::string& text) override { status = text; }
@@ -82,6 +89,9 @@ public:
     const new_record_answer* new_record_override = nullptr;
     std::vector<std::string> offered_files;
     std::deque<std::string> file_answers;
+    std::vector<run_set_options> proposed_run_sets;
+    const run_set_options* run_set_answer = nullptr;
+    bool run_set_accept = true;
     int wait_cursors = 0;
     std::string status;
     std::vector<int> refresh_hints;

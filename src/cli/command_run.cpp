@@ -1,0 +1,158 @@
+// `ivorn write-inputs`, `precheck` and `run`: the run pipeline on the command line. Ctrl-C during
+// a single run ends the model; during a set of runs the first Ctrl-C is the progress window's
+// Cancel (asked between runs) and a second one also ends the running model.
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <iostream>
+
+#include "cli/commands.h"
+#include "cli/console_user_interface.h"
+#include "core/text_utils.h"
+#include "shell/doc_i_vorn.h"
+
+namespace ivorn {
+namespace {
+
+model_launcher* interrupted_launcher = nullptr;
+volatile std::sig_atomic_t interrupts = 0;
+volatile std::sig_atomic_t end_model_on_first_interrupt = 0;
+
+extern "C" void on_run_interrupt(int)
+{
+    ++interrupts;
+    console_user_interface::request_cancel();
+    if ((end_model_on_first_interrupt || interrupts >= 2) && interrupted_launcher)
+        interrupted_launcher->request_cancel();
+}
+
+// What `run --all` shows while it works: one line on a terminal, rewritten after every run.
+class run_set_console : public console_user_interface {
+public:
+    void progress_open(int lower, int upper) override
+    {
+        total_ = upper - lower;
+        start_ = std::chrono::steady_clock::now();
+    }
+    void progress_set_position(int position) override { done_ = position; }
+    void progress_set_line(int, const std::string& text) override
+    {
+        long attempted = 0;
+        long good = 0;
+        if (!::isatty(STDERR_FILENO) || std::sscanf(text.c_str(), "Run %ld, Good=%ld", &attempted, &good) != 2)
+            return;
+        const double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+        const double remaining = done_ > 0 && total_ > done_ ? elapsed / done_ * (total_ - done_) : 0.0;
+        std::cerr << format_printf("\rrun %d of %d, %ld good, elapsed %.0fs, remaining %.0fs   ", done_, total_, good,
+                                   elapsed, remaining)
+                  << std::flush;
+    }
+    void progress_close() override
+    {
+        if (::isatty(STDERR_FILENO) && total_ > 0)
+            std::cerr << '\n';
+    }
+
+private:
+    int total_ = 0;
+    int done_ = 0;
+    std::chrono::steady_clock::time_point start_;
+};
+
+// A document opened on the database with what a run needs: the launcher and the variable list.
+struct run_setup {
+    explicit run_setup(cli_session& session, console_user_interface& ui) : session(session), doc(session.effective, ui)
+    {
+        message_box_texts ignored;
+        if (variables.load_output_variables(session.effective.output_variable_file.full_path(), ignored))
+            doc.set_run_resources(&launcher, &variables, &session.effective.set_user_selected_variables);
+        else
+            doc.set_run_resources(&launcher, nullptr, &session.effective.set_user_selected_variables);
+    }
+    bool open(const std::string& db_path, std::int32_t record_id)
+    {
+        if (!doc.open_database(db_path))
+            return false;
+        if (record_id == 0)
+            return true;
+        std::string log;
+        if (doc.make_current(record_id, log))
+            return true;
+        print_log(log);
+        return false;
+    }
+    cli_session& session;
+    posix_model_launcher launcher;
+    list_output_variable_descriptions variables;
+    doc_i_vorn doc;
+};
+
+void catch_interrupts(model_launcher& launcher, bool end_model_at_once)
+{
+    interrupted_launcher = &launcher;
+    end_model_on_first_interrupt = end_model_at_once ? 1 : 0;
+    std::signal(SIGINT, on_run_interrupt);
+}
+
+} // namespace
+
+int command_write_inputs(cli_session& session, const std::string& db_path, std::int32_t record_id,
+                         const std::string& directory)
+{
+    console_user_interface ui;
+    run_setup setup(session, ui);
+    if (!setup.open(db_path, record_id))
+        return exit_failed;
+    std::string target = directory.empty() ? session.effective.model_working_directory() : directory;
+    if (!target.empty() && !is_path_separator(target.back()))
+        target.push_back(native_separator());
+    std::string log;
+    const bool ok = setup.doc.write_inputs_of_current(target, log);
+    if (!log.empty())
+        print_log(log);
+    setup.doc.close_database();
+    return ok ? exit_ok : exit_failed;
+}
+
+int command_precheck(cli_session& session, const std::string& db_path, std::int32_t record_id, bool all)
+{
+    console_user_interface ui;
+    run_setup setup(session, ui);
+    if (!setup.open(db_path, all ? 0 : record_id))
+        return exit_failed;
+    const bool ok = all ? setup.doc.precheck_all_records() : setup.doc.precheck_this_record();
+    setup.doc.close_database();
+    return ok ? exit_ok : exit_failed;
+}
+
+int command_run(cli_session& session, const std::string& db_path, std::int32_t record_id, bool force)
+{
+    console_user_interface ui;
+    ui.answers.error_list_ok = force;
+    run_setup setup(session, ui);
+    if (!setup.open(db_path, record_id))
+        return exit_failed;
+    catch_interrupts(setup.launcher, true);
+    const bool ok = setup.doc.run_this_record();
+    setup.doc.close_database();
+    return ok ? exit_ok : exit_failed;
+}
+
+int command_run_all(cli_session& session, const std::string& db_path, const run_set_options& options)
+{
+    run_set_console ui;
+    ui.answers.run_set = options;
+    run_setup setup(session, ui);
+    if (!setup.open(db_path, 0))
+        return exit_failed;
+    catch_interrupts(setup.launcher, false);
+    const bool ok = setup.doc.run_all_records();
+    const auto& report = setup.doc.last_run_set();
+    std::cout << format_printf("%ld runs, %ld successful runs.\n", report.attempted, report.successful);
+    setup.doc.close_database();
+    return ok ? exit_ok : exit_failed;
+}
+
+} // namespace ivorn

@@ -1,0 +1,128 @@
+// The model process step of a run.
+#include "run/model_run.h"
+
+#include <cstdio>
+#include <filesystem>
+
+#include "core/default_file_names.h"
+#include "core/file_lookup.h"
+#include "core/line_reader.h"
+#include "core/text_utils.h"
+#include "output/output_loaders.h"
+#include "run/run_inputs.h"
+
+namespace ivorn {
+namespace {
+
+const char* const extensions[] = {"OUT", "ACY", "AWP", "MSA", "ACN", "SUS", "APS", "MSW", "SWT", nullptr};
+
+void remove_ignoring_case(const std::string& directory, const std::string& name)
+{
+    // Several files may differ only in case; each of them is a leftover.
+    for (int i = 0; i < 8; ++i) {
+        const std::string found = find_file_ignoring_case(directory, name);
+        std::error_code error;
+        if (!std::filesystem::remove(found, error))
+            return;
+    }
+}
+
+// The bare "vorn" file and every report an earlier run left: a model that writes nothing must
+// never get those loaded as its own. The final soil tables stay: the next run may start from them.
+void remove_stale_outputs(const run_context& context)
+{
+    const std::string& directory = context.settings.working_directory;
+    remove_ignoring_case(directory, file_names::output_base);
+    for (const char* const* extension = extensions; *extension; ++extension)
+        remove_ignoring_case(directory, std::string(file_names::output_base) + "." + *extension);
+}
+
+bool load_outputs(run_context& context, std::string& log)
+{
+    run_output_request request;
+    request.record_id = context.record->id;
+    request.beginning_year = context.record->beginning_year;
+    request.working_directory = context.settings.working_directory;
+    request.base_name = file_names::output_base;
+    request.vorn_version = context.settings.vorn_version;
+    request.save_year_first = context.settings.save_year_first;
+    request.save_year_last = context.settings.save_year_last;
+    request.english_convert = context.settings.english_convert;
+    request.selection_changed = context.selection_changed;
+    request.want_yearly = context.options.create_yearly_table != 0;
+    request.want_watershed = context.options.create_watershed_table != 0;
+    request.want_residue = context.options.create_residue_table != 0;
+    request.variables = context.output_variables;
+    return read_run_outputs(*context.db, request, log);
+}
+
+std::string absolute_path(const std::string& path)
+{
+    std::error_code error;
+    const auto absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.string();
+}
+
+} // namespace
+
+const char* const* report_extensions() { return extensions; }
+
+bool launch_model(run_context& context, bool realtime_priority, std::string& console_text, std::string& log)
+{
+    const auto& settings = context.settings;
+    const bool visible = settings.run_visible;
+    remove_stale_outputs(context);
+    if (!write_model_inputs(context, log)) {
+        if (!visible)
+            log += "Unable to open VORN run file.\r\n";
+        return false;
+    }
+
+    launch_request request;
+    request.executable = absolute_path(settings.executable);
+    request.working_directory = settings.working_directory;
+    request.realtime_priority = realtime_priority;
+    std::string command_line;
+    const std::string capture = model_path(context, file_names::console_capture);
+    if (visible) {
+        request.arguments = {file_names::visible_argument};
+        command_line = settings.executable + " " + file_names::visible_argument;
+    } else {
+        command_line = "\"" + settings.executable + "\"";
+        std::FILE* probe = std::fopen(capture.c_str(), "wb");
+        if (!probe) {
+            log += "Unable to create file handle.\r\n" + capture + "\r\n";
+            return false;
+        }
+        std::fclose(probe);
+        request.capture_file = capture;
+    }
+
+    const launch_result result = context.launcher->run(request);
+    if (!visible) {
+        std::string captured;
+        read_whole_file(capture, captured);
+        std::remove(capture.c_str());
+        if (result.finished)
+            console_text = command_line + "\r\nProcess Finished\r\n";
+        console_text += captured;
+    }
+    if (!result.started) {
+        log += format_printf("Unable to create process, code=%d.\r\n", result.error_code) + command_line + "\r\n";
+        return false;
+    }
+    if (result.cancelled) {
+        log += "Process Cancelled/Error\r\n  The model was ended on request.\r\n";
+        return false;
+    }
+    if (!result.finished) {
+        log += format_printf("Process Cancelled/Error\r\n  Function failure (%ld).\r\n", static_cast<long>(result.error_code));
+        return false;
+    }
+    if (!load_outputs(context, log))
+        return false;
+    context.record->modified = true;
+    return true;
+}
+
+} // namespace ivorn

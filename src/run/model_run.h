@@ -1,0 +1,20 @@
+// One launch of the model for the record of a run: the stale files removed, the model inputs
+// written, the model started in its working directory (hidden with its console captured, or
+// visible), waited for, and its reports loaded.
+#pragma once
+
+#include <string>
+
+#include "run/run_context.h"
+
+namespace ivorn {
+
+// True when the model was started, ended by itself and its reports loaded. A cancelled model
+// counts as failed. A successful run marks the record modified.
+bool launch_model(run_context& context, bool realtime_priority, std::string& console_text, std::string& log);
+
+// The report extensions the loaders read, whose files of an earlier run must not pass for this
+// run's.
+const char* const* report_extensions();
+
+} // namespace ivorn

@@ -1,0 +1,33 @@
+// The options of a set of runs over many control records, the archive of each run's files and
+// the first failure's error files.
+#pragma once
+
+#include <string>
+
+#include "run/run_context.h"
+
+namespace ivorn {
+
+struct run_set_options {
+    long first_position = 1;
+    long last_position = 0; // proposed as the number of control records
+    bool stop_on_precheck_error = true;
+    bool stop_on_run_error = false;
+    bool realtime_priority = false;
+    bool save_input_files = false;
+    bool save_swat_files = false;
+    bool create_yearly_table = false;
+    bool create_watershed_table = false;
+    bool create_residue_table = false;
+};
+
+// Moves the files this run's write_model_inputs wrote, and the main report, into the
+// "input_files" directory under per-record names. The directory must exist. Every failure is
+// reported once, as "Unable to rename files".
+void archive_run_files(const run_context& context, std::string& log);
+
+// The first failed run of a set leaves its console text in ivError.log (hidden runs) and its
+// main report as ivError.out.
+void keep_first_failure(const run_context& context, const std::string& console_text, std::string& log);
+
+} // namespace ivorn

@@ -1,0 +1,152 @@
+// Run / All Records: the model for a range of control records in list order, with progress,
+// Cancel between runs, the stop rules, the archive and the closing report.
+#include "shell/doc_i_vorn.h"
+
+#include <chrono>
+#include <ctime>
+
+#include "core/text_utils.h"
+#include "run/model_run.h"
+#include "run/run_inputs.h"
+#include "run/run_renames.h"
+#include "run/run_set.h"
+
+namespace ivorn {
+namespace {
+
+std::string local_time_text()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[32];
+    std::strftime(text, sizeof text, "%m-%d-%Y %H:%M:%S", &local);
+    return text;
+}
+
+} // namespace
+
+bool doc_i_vorn::run_all_records()
+{
+    if (!db_ || !record_ || !launcher_)
+        return false;
+    ui_.store_form_values();
+    std::string log;
+    const bool had_current = has_current_;
+    const std::int32_t remembered = current_id_;
+
+    recordset set;
+    if (!open_records(set, log)) {
+        show_log(log);
+        return false;
+    }
+    complete_list(set, log);
+    run_set_options options;
+    options.last_position = static_cast<long>(records_.count());
+    if (!ui_.ask_run_set(options)) {
+        ui_.show_record_values();
+        ui_.refresh_all_views(1);
+        return false;
+    }
+    last_run_set_ = {};
+
+    run_context context = make_run_context();
+    model_file_writer basin;
+    if (options.save_swat_files
+        && !basin.open(model_path(context, "swat_basin.dat"), context.settings.line_ends))
+        log += "ERROR, unable to open basin swat file.\r\n";
+    output_options.create_yearly_table = options.create_yearly_table;
+    output_options.create_watershed_table = options.create_watershed_table;
+    output_options.create_residue_table = options.create_residue_table;
+    context.options = output_options;
+    if (!write_list_files(context, log)) {
+        basin.close();
+        last_run_set_.log = log;
+        ui_.show_record_values();
+        ui_.refresh_all_views(1);
+        return false;
+    }
+
+    const long planned = options.last_position - options.first_position + 1;
+    ui_.progress_open(0, static_cast<int>(planned));
+    log += format_printf("Attempting %d runs.\r\n", static_cast<int>(planned));
+    long attempted = 0;
+    long successful = 0;
+    bool first_failure_kept = false;
+    bool stopped = false;
+    const auto start = std::chrono::steady_clock::now();
+    auto end = start;
+    if (store_before_leaving(log) && !records_.empty()) {
+        long position = options.first_position;
+        const control_record_description* entry = reach(set, position, log);
+        while (!stopped && entry) {
+            if (ui_.progress_cancelled()) {
+                last_run_set_.cancelled = true;
+                break;
+            }
+            load_entry(*entry, log);
+            context = make_run_context();
+            bool precheck_stop = false;
+            if (!precheck_record(context, log)) {
+                if (options.stop_on_precheck_error) {
+                    ui_.show_error_list("Don't run VORN til this is fixed", "Ok", log);
+                    log += format_printf("Stop due to precheck error at %ld\r\n", position);
+                    stopped = precheck_stop = true;
+                    last_run_set_.stopped = true;
+                } else {
+                    log += format_printf("Precheck warning, %ld\r\n", position);
+                }
+            }
+            if (!precheck_stop) {
+                ui_.set_status_text(format_printf("Running VORN%d #%ld ID=%ld", settings_.vorn_version, position,
+                                                  static_cast<long>(record_->id)));
+                std::string console;
+                if (launch_model(context, options.realtime_priority, console, log)) {
+                    record_->modified = false;
+                    ++successful;
+                } else if (options.stop_on_run_error) {
+                    ui_.show_error_list("VORN appears to have failed", "", console);
+                    log += "Stop due to run error\r\n";
+                    stopped = true;
+                    last_run_set_.stopped = true;
+                } else {
+                    log += format_printf("**Error, record %ld - %s.\r\n", position, local_time_text().c_str());
+                    if (!first_failure_kept)
+                        keep_first_failure(context, console, log);
+                    first_failure_kept = true;
+                }
+                if (options.save_input_files)
+                    archive_run_files(context, log);
+                if (output_variables_ && output_variables_->switch_on(29))
+                    rename_final_soil_tables(context, log);
+                if (options.save_swat_files)
+                    rename_swat_output(context, basin.is_open() ? &basin : nullptr, log);
+            }
+            ++attempted;
+            ui_.progress_set_position(static_cast<int>(attempted));
+            ui_.progress_set_line(0, format_printf("Run %6ld, Good=%6ld ", attempted, successful));
+            ++position;
+            if (position > options.last_position)
+                stopped = true;
+            else
+                entry = reach(set, position, log);
+            end = std::chrono::steady_clock::now();
+        }
+        if (had_current)
+            make_current(remembered, log);
+    }
+    ui_.progress_close();
+    log += format_printf("%ld runs, %ld successful runs.\r\n", attempted, successful);
+    const double elapsed = std::chrono::duration<double>(end - start).count();
+    log += format_printf("Elapsed: %.3f seconds, ave=%.3f", elapsed, planned != 0 ? elapsed / static_cast<double>(planned) : 0.0);
+    ui_.show_error_list("Multiple Runs", "Click This", log);
+    basin.close();
+    last_run_set_.attempted = attempted;
+    last_run_set_.successful = successful;
+    last_run_set_.log = log;
+    ui_.show_record_values();
+    ui_.refresh_all_views(1);
+    return !last_run_set_.cancelled && !last_run_set_.stopped && attempted == successful;
+}
+
+} // namespace ivorn
