@@ -150,7 +150,12 @@ int command_run_all(cli_session& session, const std::string& db_path, const run_
     catch_interrupts(setup.launcher, false);
     const bool ok = setup.doc.run_all_records();
     const auto& report = setup.doc.last_run_set();
-    std::cout << format_printf("%ld runs, %ld successful runs.\n", report.attempted, report.successful);
+    std::string closing = report.closing;
+    if (closing.empty())
+        closing = format_printf("%ld runs, %ld successful runs.", report.attempted, report.successful);
+    for (size_t at = closing.find("\r\n"); at != std::string::npos; at = closing.find("\r\n"))
+        closing.erase(at, 1);
+    std::cout << closing << '\n';
     setup.doc.close_database();
     return ok ? exit_ok : exit_failed;
 }

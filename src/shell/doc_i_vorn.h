@@ -116,6 +116,8 @@ public:
         long successful = 0;
         bool stopped = false;
         bool cancelled = false;
+        // The closing report: the run counts and the elapsed time.
+        std::string closing;
         std::string log;
     };
     const run_set_report& last_run_set() const { return last_run_set_; }

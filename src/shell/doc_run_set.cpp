@@ -136,9 +136,11 @@ bool doc_i_vorn::run_all_records()
             make_current(remembered, log);
     }
     ui_.progress_close();
-    log += format_printf("%ld runs, %ld successful runs.\r\n", attempted, successful);
     const double elapsed = std::chrono::duration<double>(end - start).count();
-    log += format_printf("Elapsed: %.3f seconds, ave=%.3f", elapsed, planned != 0 ? elapsed / static_cast<double>(planned) : 0.0);
+    last_run_set_.closing = format_printf("%ld runs, %ld successful runs.\r\n", attempted, successful)
+                            + format_printf("Elapsed: %.3f seconds, ave=%.3f", elapsed,
+                                            planned != 0 ? elapsed / static_cast<double>(planned) : 0.0);
+    log += last_run_set_.closing;
     ui_.show_error_list("Multiple Runs", "Click This", log);
     basin.close();
     last_run_set_.attempted = attempted;
