@@ -49,6 +49,8 @@ bool doc_i_vorn::run_this_record()
         return false;
     std::string log;
     std::string console;
+    // A cancel belongs to the command it was asked in; an earlier one must not end this run.
+    launcher_->clear_cancel();
     ui_.set_status_text("");
     ui_.store_form_values();
     if (!store_before_leaving(log)) {

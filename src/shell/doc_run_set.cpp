@@ -31,6 +31,7 @@ bool doc_i_vorn::run_all_records()
     if (!db_ || !record_ || !launcher_)
         return false;
     ui_.store_form_values();
+    launcher_->clear_cancel();
     std::string log;
     const bool had_current = has_current_;
     const std::int32_t remembered = current_id_;

@@ -81,11 +81,15 @@ protected:
     bool model_file_exists(const std::string& name) const { return std::filesystem::exists(model_dir() / name); }
     std::string working_directory() const { return model_dir().string() + "/"; }
 
-    // Rows of an output table (by its name) that belong to a control record.
-    long long rows_of(const std::string& table, std::int32_t record_id, const char* id_column = "ID")
+    // Rows of an output table (by its name) that belong to a control record, whose ID is the
+    // table's first column. -1 when the table is unknown.
+    long long rows_of(const std::string& table, std::int32_t record_id)
     {
-        const std::string sql = format_printf("SELECT COUNT(*) FROM \"%s\" WHERE \"%s\" = %d", table.c_str(), id_column,
-                                              static_cast<int>(record_id));
+        const table_description* description = doc.db()->table(table);
+        if (!description)
+            return -1;
+        const std::string sql = format_printf("SELECT COUNT(*) FROM \"%s\" WHERE \"%s\" = %d", description->name.c_str(),
+                                              description->columns.front().name.c_str(), static_cast<int>(record_id));
         sqlite3_stmt* statement = nullptr;
         long long count = -1;
         if (sqlite3_prepare_v2(doc.db()->handle(), sql.c_str(), -1, &statement, nullptr) == SQLITE_OK
