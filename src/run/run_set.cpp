@@ -1,6 +1,7 @@
 // Archive and error files of a set of runs.
 #include "run/run_set.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "core/default_file_names.h"
@@ -19,6 +20,15 @@ bool move_into(const std::string& from, const std::string& to)
 }
 
 } // namespace
+
+long planned_runs(const run_set_options& options, long record_count)
+{
+    const long first = options.first_position;
+    if (first < 1 || first > record_count)
+        return 0;
+    const long last = std::min(std::max(first, options.last_position), record_count);
+    return last - first + 1;
+}
 
 void archive_run_files(const run_context& context, std::string& log)
 {

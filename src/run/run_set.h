@@ -21,6 +21,11 @@ struct run_set_options {
     bool create_residue_table = false;
 };
 
+// The runs a set over these positions makes at most, the number its progress and average use:
+// a first position past the last still runs the record at the first position; positions
+// outside the list of `record_count` records run nothing.
+long planned_runs(const run_set_options& options, long record_count);
+
 // Moves the files this run's write_model_inputs wrote, and the main report, into the
 // "input_files" directory under per-record names. The directory must exist. Every failure is
 // reported once, as "Unable to rename files".

@@ -63,12 +63,14 @@ bool doc_i_vorn::run_all_records()
     if (!write_list_files(context, log)) {
         basin.close();
         last_run_set_.log = log;
+        // Nothing ran; without this the set would end without a word.
+        ui_.show_error_list("Multiple Runs", "Click This", log);
         ui_.show_record_values();
         ui_.refresh_all_views(1);
         return false;
     }
 
-    const long planned = options.last_position - options.first_position + 1;
+    const long planned = planned_runs(options, static_cast<long>(records_.count()));
     ui_.progress_open(0, static_cast<int>(planned));
     log += format_printf("Attempting %d runs.\r\n", static_cast<int>(planned));
     long attempted = 0;

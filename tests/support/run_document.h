@@ -82,14 +82,16 @@ protected:
     std::string working_directory() const { return model_dir().string() + "/"; }
 
     // Rows of an output table (by its name) that belong to a control record, whose ID is the
-    // table's first column. -1 when the table is unknown.
+    // table's "Farm Id" or else its first column. -1 when the table is unknown.
     long long rows_of(const std::string& table, std::int32_t record_id)
     {
         const table_description* description = doc.db()->table(table);
         if (!description)
             return -1;
+        const int farm = description->column_index("Farm Id");
+        const std::string& id_column = description->columns[farm >= 0 ? static_cast<size_t>(farm) : 0].name;
         const std::string sql = format_printf("SELECT COUNT(*) FROM \"%s\" WHERE \"%s\" = %d", description->name.c_str(),
-                                              description->columns.front().name.c_str(), static_cast<int>(record_id));
+                                              id_column.c_str(), static_cast<int>(record_id));
         sqlite3_stmt* statement = nullptr;
         long long count = -1;
         if (sqlite3_prepare_v2(doc.db()->handle(), sql.c_str(), -1, &statement, nullptr) == SQLITE_OK
