@@ -69,7 +69,10 @@ bool write_subarea_files(run_context& context, model_file_writer& subareas, mode
             }
             subarea->write_subarea(own, settings.vorn_version);
             own.write("\n\n\n\n\n\n\n\n\n\n");
-            own.close();
+            if (!own.close()) {
+                log += "Unable to write subarea file " + path + "\r\n";
+                return false;
+            }
         } else {
             subarea->write_subarea(subareas, settings.vorn_version);
         }
@@ -77,8 +80,11 @@ bool write_subarea_files(run_context& context, model_file_writer& subareas, mode
         context.total_subarea_area += area > 0 ? area : -area;
 
         const std::string schedule = format_printf("%04d.ops", static_cast<int>(id));
-        subarea->write_operation_schedule(model_path(context, schedule), context.operations, settings.vorn_version,
-                                          settings.line_ends, log);
+        // Like a soil, a schedule that is not written stops the run: the model would otherwise
+        // read whatever an earlier run left under that name.
+        if (!subarea->write_operation_schedule(model_path(context, schedule), context.operations,
+                                               settings.vorn_version, settings.line_ends, log))
+            return false;
         operation_list.printf(" %4d %12s %04d\n", static_cast<int>(context.subarea_counter), schedule.c_str(),
                               static_cast<int>(id));
 

@@ -171,5 +171,16 @@ TEST_F(RunInputs, AnInvalidSoilStopsTheInputsWithItsMessages)
     EXPECT_FALSE(model_file_exists("vorncont.dat"));
 }
 
+TEST_F(RunInputs, ScheduleThatCannotBeWrittenStopsTheInputs)
+{
+    // An earlier run's schedule must not pass for this run's.
+    std::filesystem::create_directory(model_dir() / "0002.ops");
+    run_context context = doc.make_run_context();
+    std::string log;
+    EXPECT_FALSE(write_model_inputs(context, log));
+    EXPECT_EQ(log, "Unable to open operations file " + model_file("0002.ops") + "\r\n");
+    EXPECT_FALSE(model_file_exists("vorncont.dat"));
+}
+
 } // namespace
 } // namespace ivorn
