@@ -9,7 +9,8 @@ int progress_percentage(int lower, int upper, int position)
         return 0;
     if (position > upper || upper <= lower)
         return 100;
-    return static_cast<int>((static_cast<long long>(position - lower) * 100) / (upper - lower));
+    const long long done = static_cast<long long>(position) - lower;
+    return static_cast<int>(done * 100 / (static_cast<long long>(upper) - lower));
 }
 
 } // namespace ivorn

@@ -119,6 +119,19 @@ TEST_F(ModelRun, VisibleModelLeavesTheConsoleTextEmpty)
     EXPECT_FALSE(model_file_exists("iv.con"));
 }
 
+TEST_F(ModelRun, WorkingDirectoryOfAnyLength)
+{
+    std::filesystem::path deep = scratch.path();
+    for (int i = 0; i < 4; ++i)
+        deep /= std::string(90, static_cast<char>('a' + i));
+    std::filesystem::create_directories(deep);
+    std::filesystem::create_symlink(IVORN_STAND_IN_PATH, deep / "vorn_stand_in");
+    settings.model_executable.set_full_path((deep / "vorn_stand_in").string());
+    ASSERT_GT(settings.model_working_directory().size(), 360u);
+    EXPECT_TRUE(launch()) << log << console;
+    EXPECT_GT(output_rows(), 0);
+}
+
 class ModelRunVersions : public ModelRun, public ::testing::WithParamInterface<int> {};
 
 TEST_P(ModelRunVersions, StandInRunLoadsItsRowsAndMarksTheRecordModified)
