@@ -63,6 +63,7 @@ TEST_F(IvornRun, DemoDataRunsEveryRecordAndFillsTheOutputTables)
     const auto precheck = ivorn("precheck " + db + " --all");
     EXPECT_EQ(precheck.status, 0) << precheck.err;
     EXPECT_EQ(precheck.out, "All 3 records ok.\n");
+    EXPECT_EQ(ivorn("precheck " + db + " --record 2").out, "Record OK.\n");
 
     const auto run = ivorn("run " + db + " --all --yearly --watershed --residue");
     EXPECT_EQ(run.status, 0) << run.err;

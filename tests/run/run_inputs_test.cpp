@@ -160,6 +160,17 @@ TEST_F(RunInputs, ReadSoilStartsFromThePreviousRunsFinalSoilTable)
     EXPECT_EQ(model_bytes("0002.sol"), "wide final soil\n");
 }
 
+TEST_F(RunInputs, ReadSoilWithoutAFinalSoilTableStopsTheInputs)
+{
+    testing::write_file(model_file("0001.sol"), "another record's soil\n");
+    settings.read_soil = 1;
+    run_context context = doc.make_run_context();
+    std::string log;
+    EXPECT_FALSE(write_model_inputs(context, log));
+    EXPECT_EQ(log, "Cannot rename " + model_file("00000001.0001.sot") + " to " + model_file("0001.sol") + "\r\n");
+    EXPECT_FALSE(model_file_exists("0001.sol"));
+}
+
 TEST_F(RunInputs, AnInvalidSoilStopsTheInputsWithItsMessages)
 {
     run_context context = doc.make_run_context();
