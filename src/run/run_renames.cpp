@@ -2,22 +2,35 @@
 // the case, and the new names are the ones the next run looks for (also whatever the case).
 #include "run/run_renames.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
 
 #include "core/file_lookup.h"
 #include "core/text_utils.h"
 #include "run/list_files.h"
 
 namespace ivorn {
-namespace {
 
-bool move_file(const std::string& from, const std::string& to)
+bool move_replacing(const std::string& from, const std::string& to)
 {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(from, error))
+        return false;
     std::remove(to.c_str());
     return std::rename(from.c_str(), to.c_str()) == 0;
 }
 
-} // namespace
+std::vector<long> distinct_subarea_ids(const control_record& record)
+{
+    std::vector<long> ids;
+    for (const vorn_subarea* subarea : record.subareas) {
+        const long id = subarea->subarea_number;
+        if (std::find(ids.begin(), ids.end(), id) == ids.end())
+            ids.push_back(id);
+    }
+    return ids;
+}
 
 bool rename_swat_output(const run_context& context, model_file_writer* summary, std::string& log)
 {
@@ -25,7 +38,7 @@ bool rename_swat_output(const run_context& context, model_file_writer* summary, 
     const long id = context.record->id;
     const std::string from = find_file_ignoring_case(directory, "vorn.swt");
     const std::string to = directory + format_printf("sw%06ld.swt", id);
-    if (!move_file(from, to))
+    if (!move_replacing(from, to))
         log += "Unable to rename " + from + " to " + to + "\n";
     if (summary)
         summary->printf("sw%06ld.swt %11.2lf %d\n", id, context.total_subarea_area, context.record->swat_subbasin);
@@ -37,14 +50,13 @@ bool rename_final_soil_tables(const run_context& context, std::string& log)
     const std::string& directory = context.settings.working_directory;
     const bool wide = is_wide_version(context.settings.vorn_version);
     const long record_id = context.record->id;
-    for (const vorn_subarea* subarea : context.record->subareas) {
-        const long subarea_id = subarea->subarea_number;
+    for (const long subarea_id : distinct_subarea_ids(*context.record)) {
         const std::string from_name = wide ? format_printf("%08ld.SOT", subarea_id) : format_printf("%04ld.SOT", subarea_id);
         const std::string to_name = wide ? format_printf("%08ld.%08ld.SOT", record_id, subarea_id)
                                          : format_printf("%08ld.%04ld.SOT", record_id, subarea_id);
         const std::string from = find_file_ignoring_case(directory, from_name);
         const std::string to = directory + to_name;
-        if (!move_file(from, to))
+        if (!move_replacing(from, to))
             log += "Unable to rename " + from + " to " + to + "\n";
     }
     return true;

@@ -3,11 +3,19 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "core/model_file_writer.h"
 #include "run/run_context.h"
 
 namespace ivorn {
+
+// Moves a file to a new name, replacing any file of that name. When there is nothing to move the
+// file of the new name stays: an earlier run's copy is worth more than no copy.
+bool move_replacing(const std::string& from, const std::string& to);
+
+// The subarea IDs of the record, each once: subareas that share an ID share their files.
+std::vector<long> distinct_subarea_ids(const control_record& record);
 
 // vorn.swt to swNNNNNN.swt; with a summary file, one line about the run. Always true.
 bool rename_swat_output(const run_context& context, model_file_writer* summary, std::string& log);

@@ -8,18 +8,9 @@
 #include "core/file_lookup.h"
 #include "core/filename_struct.h"
 #include "core/text_utils.h"
+#include "run/run_renames.h"
 
 namespace ivorn {
-namespace {
-
-// Deletes any file of the target name first, as the archive must replace an earlier copy.
-bool move_into(const std::string& from, const std::string& to)
-{
-    std::remove(to.c_str());
-    return std::rename(from.c_str(), to.c_str()) == 0;
-}
-
-} // namespace
 
 long planned_runs(const run_set_options& options, long record_count)
 {
@@ -37,12 +28,10 @@ void archive_run_files(const run_context& context, std::string& log)
     const long id = context.record->id;
     bool ok = true;
     const auto move = [&](const std::string& name, const std::string& target) {
-        ok = move_into(find_file_ignoring_case(directory, name), archive + target) && ok;
+        ok = move_replacing(find_file_ignoring_case(directory, name), archive + target) && ok;
     };
-    for (const vorn_subarea* subarea : context.record->subareas) {
-        const long subarea_id = subarea->subarea_number;
+    for (const long subarea_id : distinct_subarea_ids(*context.record))
         move(format_printf("%04ld.ops", subarea_id), format_printf("%ld_%04ld.ops", id, subarea_id));
-    }
     move(file_names::soil_list, format_printf("%ld_%s", id, file_names::soil_list));
     move(file_names::parameters, format_printf("%ld_%s", id, file_names::parameters));
     move(file_names::control_file, format_printf("%ld_iv.cont", id));

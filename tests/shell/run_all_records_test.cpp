@@ -231,6 +231,38 @@ TEST_F(RunAllRecords, ArchiveMovesTheFilesEachRunWrote)
         EXPECT_FALSE(model_file_exists(name)) << name;
 }
 
+TEST_F(RunAllRecords, ArchiveOfTwoSubareasWithOneIdMovesTheirScheduleOnce)
+{
+    import_records(1);
+    for (const char* table : {"Subareas", "Management", "Field Operations"})
+        ASSERT_TRUE(execute(format_printf("UPDATE \"%s\" SET \"Subarea Id\" = 1 WHERE \"Subarea Id\" = 2", table)));
+    std::filesystem::create_directory(model_dir() / "input_files");
+    options.save_input_files = true;
+    options.last_position = 1;
+    run_set();
+    EXPECT_FALSE(contains("Unable to rename files")) << report.log;
+    EXPECT_TRUE(model_file_exists("input_files/1_0001.ops"));
+}
+
+TEST_F(RunAllRecords, RunThatWroteNothingKeepsTheEarlierRunsFinalSoilAndSwatFiles)
+{
+    import_records(1);
+    options.last_position = 1;
+    options.save_swat_files = true;
+    ASSERT_TRUE(run_set()) << report.log;
+    const std::string final_soil = testing::read_file(model_file("00000001.0001.SOT"));
+    const std::string swat = testing::read_file(model_file("sw000001.swt"));
+    ASSERT_NE(final_soil, "");
+    ASSERT_NE(swat, "");
+
+    testing::scoped_environment failure("IVORN_STAND_IN_FAILURE", "no-reports");
+    EXPECT_FALSE(run_set());
+    EXPECT_TRUE(contains("Unable to rename " + model_file("0001.SOT") + " to " + model_file("00000001.0001.SOT") + "\n"))
+        << report.log;
+    EXPECT_EQ(testing::read_file(model_file("00000001.0001.SOT")), final_soil);
+    EXPECT_EQ(testing::read_file(model_file("sw000001.swt")), swat);
+}
+
 TEST_F(RunAllRecords, ArchiveOfVersionZeroMovesTheNumberedSubareaFiles)
 {
     import_records(1);
