@@ -6,7 +6,7 @@
 
 #include <fstream>
 
-#include "support/scratch_directory.h"
+#include "support/temp_dir.h"
 
 namespace ivorn {
 namespace {
@@ -29,7 +29,7 @@ protected:
         return result;
     }
 
-    testing::scratch_directory scratch;
+    testing::temp_dir scratch;
     list_field_help_vorn help;
 };
 

@@ -41,7 +41,7 @@ protected:
             result.push_back(line);
         return result;
     }
-    void write_text(const std::string& name, const std::string& text) const
+    void write_file(const std::string& name, const std::string& text) const
     {
         std::ofstream(path(name), std::ios::binary) << text;
     }
@@ -287,7 +287,7 @@ TEST_F(ControlFile, WrittenThenImportedGivesBackLinesOneToSix)
 
 TEST_F(ControlFile, AutoPOneAndSubareaPrintCodeZeroReadBack)
 {
-    write_text("vorncont.dat", "\n   0   0   0   0   0   0   0   0   0   1   0\n\n\n\n\n\n");
+    write_file("vorncont.dat", "\n   0   0   0   0   0   0   0   0   0   1   0\n\n\n\n\n\n");
     control_record record(settings);
     record.subarea_print_code = 5;
     std::string log;
@@ -298,7 +298,7 @@ TEST_F(ControlFile, AutoPOneAndSubareaPrintCodeZeroReadBack)
 
 TEST_F(ControlFile, FiveLineFileStopsAtLineSixKeepingEarlierFields)
 {
-    write_text("vorncont.dat",
+    write_file("vorncont.dat",
                "  25   1   1   1  17\n"
                "   2\n"
                "   1.000\n"
@@ -325,7 +325,7 @@ TEST_F(ControlFile, MissingOrBinaryControlFileCannotBeRead)
     EXPECT_EQ(log, "Unable to read control file.\r\n");
     EXPECT_FALSE(record.modified);
 
-    write_text("vorncont.dat", std::string("  30\0  1\n", 9));
+    write_file("vorncont.dat", std::string("  30\0  1\n", 9));
     log.clear();
     EXPECT_FALSE(import_control_file(record, import_paths(paths, ""), log));
     EXPECT_NE(log.find("Unable to read control file.\r\n"), std::string::npos);
@@ -334,7 +334,7 @@ TEST_F(ControlFile, MissingOrBinaryControlFileCannotBeRead)
 
 TEST_F(ControlFile, RunFileNumbersComeFromColumnsNineTo24)
 {
-    write_text("vornrun.dat", "run name   3  14 215   6\r\n");
+    write_file("vornrun.dat", "run name   3  14 215   6\r\n");
     std::string log;
     const run_file_numbers numbers = read_run_file_numbers(path("vornrun.dat"), log);
     EXPECT_EQ(numbers.site, 3);

@@ -10,7 +10,7 @@
 #include "shell/project_database.h"
 #include "site/control_record_table.h"
 #include "site/subarea_tables.h"
-#include "support/scratch_directory.h"
+#include "support/temp_dir.h"
 
 namespace ivorn {
 namespace {
@@ -57,7 +57,7 @@ protected:
         return set.get_integer(column);
     }
 
-    testing::scratch_directory scratch;
+    testing::temp_dir scratch;
     database db;
     app_settings settings;
 };
