@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "support/temp_dir.h"
 
 namespace ivorn {
@@ -17,7 +15,7 @@ protected:
     std::string load(const std::string& text)
     {
         const std::string path = scratch.file("iVornHelp.csv");
-        std::ofstream(path, std::ios::binary) << text;
+        testing::write_file(path, text);
         std::string errors;
         load_field_help(help, path, errors);
         return errors;

@@ -17,6 +17,15 @@
 
 namespace ivorn::testing {
 
+// The heading lines of a report, which the loaders skip unread.
+inline std::string headings(int count)
+{
+    std::string text;
+    for (int k = 1; k <= count; ++k)
+        text += "HEADING " + std::to_string(k) + "\n";
+    return text;
+}
+
 // PRCP printed, TMX and ET selected by the user.
 inline const char* const variables_file =
     "   7\n"

@@ -7,32 +7,19 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 #include "core/line_reader.h"
 #include "shell/app_settings.h"
+#include "support/temp_dir.h"
 
 namespace ivorn {
 namespace {
 
 class ControlFile : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        dir = std::filesystem::temp_directory_path() / ("ivorn_control_file_" + std::to_string(::getpid()));
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir);
-        paths = {path("vorncont.dat"), path("ivsite.dat"), path("ivweath.dat"), path("ivwind.dat"),
-                 path("ivherd.dat"),   path("ivpso.dat"),  path("ivrfdt.dat")};
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
-
-    std::string path(const std::string& name) const { return (dir / name).string(); }
-    static std::string contents(const std::string& file)
-    {
-        std::string text;
-        read_whole_file(file, text);
-        return text;
-    }
+    std::string path(const std::string& name) const { return dir.file(name); }
+    static std::string contents(const std::string& file) { return testing::read_file(file); }
     std::vector<std::string> lines(const std::string& file) const
     {
         std::vector<std::string> result;
@@ -41,10 +28,7 @@ protected:
             result.push_back(line);
         return result;
     }
-    void write_file(const std::string& name, const std::string& text) const
-    {
-        std::ofstream(path(name), std::ios::binary) << text;
-    }
+    void write_file(const std::string& name, const std::string& text) const { testing::write_file(path(name), text); }
 
     // Distinct values in line 2 and line 6, so each layout's field order shows.
     static void number_version_fields(control_record& r)
@@ -68,8 +52,9 @@ protected:
         r.p2_bulk_density[2] = 1.3f;
     }
 
-    std::filesystem::path dir;
-    control_file_paths paths;
+    testing::temp_dir dir;
+    control_file_paths paths{path("vorncont.dat"), path("ivsite.dat"), path("ivweath.dat"), path("ivwind.dat"),
+                             path("ivherd.dat"),   path("ivpso.dat"),  path("ivrfdt.dat")};
     app_settings settings;
 };
 
