@@ -4,7 +4,6 @@
 
 #include "support/made_up_dataset.h"
 #include "support/run_cli.h"
-#include "support/scratch_directory.h"
 #include "support/temp_dir.h"
 
 namespace ivorn {
@@ -15,7 +14,7 @@ using testing::shell_quote;
 
 TEST(IvornImportDataset, PrintsTheNewIdAndRefusesAnIdInUse)
 {
-    testing::scratch_directory dir;
+    testing::temp_dir dir;
     const std::string settings = dir.file("s.ini");
     const std::string db = shell_quote(dir.file("p.db"));
     const std::string vornfile = shell_quote(testing::write_made_up_dataset(dir.path() / "set"));

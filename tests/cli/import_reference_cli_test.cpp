@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <sys/wait.h>
 
-#include "reference/reference_test_support.h"
+#include "support/temp_dir.h"
 
 namespace ivorn {
 namespace {
@@ -15,7 +15,7 @@ struct run_result {
 };
 
 // Runs ivorn with its own settings file; standard error joins standard output after a marker.
-run_result run_ivorn(const testing::scratch_directory& dir, const std::string& arguments)
+run_result run_ivorn(const testing::temp_dir& dir, const std::string& arguments)
 {
     const std::string command = std::string(IVORN_CLI_PATH) + " --settings '" + dir.file("s.ini") + "' " + arguments +
                                 " 2>'" + dir.file("err.txt") + "'";
@@ -29,16 +29,16 @@ run_result run_ivorn(const testing::scratch_directory& dir, const std::string& a
         result.out.append(buffer, got);
     const int status = pclose(pipe);
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.out += "|" + testing::read_bytes(dir.file("err.txt"));
+    result.out += "|" + testing::read_file(dir.file("err.txt"));
     return result;
 }
 
 TEST(IvornImport, ReferenceFilesAndParameters)
 {
-    testing::scratch_directory dir;
+    testing::temp_dir dir;
     const std::string db = "'" + dir.file("p.db") + "' ";
     ASSERT_EQ(run_ivorn(dir, "new " + db).status, 0);
-    testing::write_bytes(dir.file("crop.dat"), "h\nh\n    1 CORN\n");
+    testing::write_file(dir.file("crop.dat"), "h\nh\n    1 CORN\n");
     const auto crops = run_ivorn(dir, "import crops " + db + dir.file("crop.dat"));
     EXPECT_EQ(crops.status, 0);
     EXPECT_EQ(crops.out, "File read ok\n|");
@@ -47,7 +47,7 @@ TEST(IvornImport, ReferenceFilesAndParameters)
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.out, "|Read errors:\nUnable to read fertilizer file " + dir.file("none.dat") + "\n");
 
-    testing::write_bytes(dir.file("parm.dat"), "   1.000   2.000\n");
+    testing::write_file(dir.file("parm.dat"), "   1.000   2.000\n");
     const auto no_records = run_ivorn(dir, "import parameters " + db + dir.file("parm.dat"));
     EXPECT_EQ(no_records.status, 1);
     EXPECT_EQ(no_records.out, "There are no control records to receive the parameters.\n|");

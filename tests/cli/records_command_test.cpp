@@ -7,7 +7,7 @@
 
 #include "core/text_utils.h"
 #include "shell/project_database.h"
-#include "support/scratch_directory.h"
+#include "support/temp_dir.h"
 
 namespace ivorn {
 namespace {
@@ -17,7 +17,7 @@ struct command_result {
     std::string out;
 };
 
-command_result run_ivorn(const testing::scratch_directory& scratch, const std::string& arguments)
+command_result run_ivorn(const testing::temp_dir& scratch, const std::string& arguments)
 {
     const std::string command = std::string(IVORN_CLI_PATH) + " --settings '" + scratch.file("settings.ini") + "' "
                                 + arguments + " 2>'" + scratch.file("stderr.txt") + "'";
@@ -36,7 +36,7 @@ command_result run_ivorn(const testing::scratch_directory& scratch, const std::s
 
 TEST(RecordsCommand, ListsPositionIdAndDescription)
 {
-    testing::scratch_directory scratch;
+    testing::temp_dir scratch;
     const std::string path = scratch.file("i_VORN.mdb");
     std::string log;
     ASSERT_TRUE(create_project_database(path, log));
@@ -58,7 +58,7 @@ TEST(RecordsCommand, ListsPositionIdAndDescription)
 
 TEST(RecordsCommand, RefusesMissingAndForeignFiles)
 {
-    testing::scratch_directory scratch;
+    testing::temp_dir scratch;
     EXPECT_EQ(run_ivorn(scratch, "records '" + scratch.file("none.mdb") + "'").status, 1);
     EXPECT_FALSE(std::ifstream(scratch.file("none.mdb")).good());
     std::ofstream(scratch.file("text.mdb")) << "text\n";

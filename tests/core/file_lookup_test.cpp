@@ -3,24 +3,16 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
+#include "support/temp_dir.h"
 
 namespace ivorn {
 namespace {
 
 class FileLookup : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        dir_ = std::filesystem::temp_directory_path() / "ivorn_file_lookup_test";
-        std::filesystem::remove_all(dir_);
-        std::filesystem::create_directories(dir_);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-    void touch(const std::string& name) { std::ofstream(dir_ / name) << "x"; }
-    std::string directory() const { return dir_.string() + "/"; }
-    std::filesystem::path dir_;
+    void touch(const std::string& name) { testing::write_file(dir.file(name), "x"); }
+    std::string directory() const { return dir.directory(); }
+    testing::temp_dir dir;
 };
 
 TEST_F(FileLookup, ExactNameFirstThenAnyCaseInSortedOrder)
@@ -37,7 +29,7 @@ TEST_F(FileLookup, NoMatchGivesTheNameAskedForAndADirectoryGetsItsSeparator)
 {
     EXPECT_EQ(find_file_ignoring_case(directory(), "vorn.MSA"), directory() + "vorn.MSA");
     touch("VORN.MSA");
-    EXPECT_EQ(find_file_ignoring_case(dir_.string(), "vorn.msa"), directory() + "VORN.MSA");
+    EXPECT_EQ(find_file_ignoring_case(dir.path().string(), "vorn.msa"), directory() + "VORN.MSA");
     EXPECT_EQ(find_file_ignoring_case(directory() + "missing/", "x"), directory() + "missing/x");
 }
 

@@ -4,9 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-
-#include "support/scratch_directory.h"
+#include "support/temp_dir.h"
 
 namespace ivorn {
 namespace {
@@ -17,7 +15,7 @@ protected:
     std::string load(const std::string& text)
     {
         const std::string path = scratch.file("iVornHelp.csv");
-        std::ofstream(path, std::ios::binary) << text;
+        testing::write_file(path, text);
         std::string errors;
         load_field_help(help, path, errors);
         return errors;
@@ -29,7 +27,7 @@ protected:
         return result;
     }
 
-    testing::scratch_directory scratch;
+    testing::temp_dir scratch;
     list_field_help_vorn help;
 };
 

@@ -11,8 +11,8 @@ namespace ivorn {
 namespace {
 
 using testing::output_load_fixture;
-using testing::read_text;
-using testing::write_text;
+using testing::read_file;
+using testing::write_file;
 
 class CliOutputs : public ::testing::Test {
 protected:
@@ -25,7 +25,7 @@ protected:
         records.set("ID", field_value(std::int64_t{7}));
         records.set("Beginning Year", field_value(std::int64_t{1988}));
         ASSERT_TRUE(records.update(log)) << log;
-        write_text(f.dir.file("settings.ini"), "");
+        write_file(f.dir.file("settings.ini"), "");
     }
 
     // Runs ivorn with this test's settings file and model directory; standard error goes to a file.
@@ -37,8 +37,8 @@ protected:
         const int status = std::system(command.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
-    std::string out() { return read_text(f.dir.file("stdout.txt")); }
-    std::string err() { return read_text(f.dir.file("stderr.txt")); }
+    std::string out() { return read_file(f.dir.file("stdout.txt")); }
+    std::string err() { return read_file(f.dir.file("stderr.txt")); }
 
     output_load_fixture f;
 };
@@ -74,7 +74,7 @@ TEST_F(CliOutputs, LoadOutputsFailureGivesTheRunLog)
 TEST_F(CliOutputs, VariablesSelectRemoveAndSwitchesSaveTheList)
 {
     ASSERT_EQ(ivorn("variables select YN"), 0) << err();
-    EXPECT_EQ(read_text(f.dir.file("output variables.csv")),
+    EXPECT_EQ(read_file(f.dir.file("output variables.csv")),
               "   8\n"
               "1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 \n"
               "1,1,PRCP,,in,Precipitation\n"

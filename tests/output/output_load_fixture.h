@@ -11,11 +11,20 @@
 
 #include "output/output_loaders.h"
 #include "output/output_tables.h"
-#include "output_test_files.h"
+#include "support/temp_dir.h"
 #include "shell/project_database.h"
 #include "store/recordset.h"
 
 namespace ivorn::testing {
+
+// The heading lines of a report, which the loaders skip unread.
+inline std::string headings(int count)
+{
+    std::string text;
+    for (int k = 1; k <= count; ++k)
+        text += "HEADING " + std::to_string(k) + "\n";
+    return text;
+}
 
 // PRCP printed, TMX and ET selected by the user.
 inline const char* const variables_file =
@@ -33,7 +42,7 @@ public:
         std::string log;
         EXPECT_TRUE(create_project_database(dir.file("p.db"), log)) << log;
         EXPECT_TRUE(open_project_database(db, dir.file("p.db"), log)) << log;
-        write_text(dir.file("output variables.csv"), variables_file);
+        write_file(dir.file("output variables.csv"), variables_file);
         message_box_texts shown;
         EXPECT_TRUE(variables.load_output_variables(dir.file("output variables.csv"), shown));
         request.record_id = 7;
@@ -52,7 +61,7 @@ public:
             variables.switches[static_cast<size_t>(k)] = 1;
     }
 
-    void report(const std::string& extension, const std::string& text) { write_text(dir.file("vorn" + extension), text); }
+    void report(const std::string& extension, const std::string& text) { write_file(dir.file("vorn" + extension), text); }
 
     bool load()
     {
@@ -107,7 +116,7 @@ public:
         return set.is_eof() ? "<none>" : set.get_text(column);
     }
 
-    scratch_directory dir;
+    temp_dir dir;
     database db;
     list_output_variable_descriptions variables;
     int selection_changed = 1;

@@ -11,15 +11,7 @@ namespace {
 using testing::output_load_fixture;
 using row = std::vector<std::string>;
 
-const std::string acy1 = R"file(HEADING 1
-HEADING 2
-HEADING 3
-HEADING 4
-HEADING 5
-HEADING 6
-HEADING 7
-HEADING 8
-        1         2 CORN      1.00      2.00      3.00     40.00      5.00      6.00      7.00      8.00                          9.00
+const std::string acy1 = testing::headings(8) + R"file(        1         2 CORN      1.00      2.00      3.00     40.00      5.00      6.00      7.00      8.00                          9.00
         1         3 CORN      1.50      0.00      3.50     41.00      5.50      0.50      0.25      0.00                          1.00
         1         8 SOYB      2.00      0.00      4.00      0.00      0.00      0.00      0.00      0.00                          0.00
         1         9 CORN      1.00      1.00      1.00      1.00      1.00      1.00      1.00      1.00                          1.00
@@ -27,26 +19,10 @@ HEADING 8
         1       137 CORN      1.00      1.00      1.00      1.00      1.00      1.00      1.00      1.00                          1.00
 )file";
 
-const std::string acy2 = R"file(HEADING 1
-HEADING 2
-HEADING 3
-HEADING 4
-HEADING 5
-HEADING 6
-HEADING 7
-HEADING 8
-HEADING 9
-        2                 4 WWHT      1.00      2.00      3.00      6.00      7.00      8.00                          9.00                                                                                     40.00      5.00
+const std::string acy2 = testing::headings(9) + R"file(        2                 4 WWHT      1.00      2.00      3.00      6.00      7.00      8.00                          9.00                                                                                     40.00      5.00
 )file";
 
-const std::string acn1 = R"file(HEADING 1
-HEADING 2
-HEADING 3
-HEADING 4
-HEADING 5
-HEADING 6
-HEADING 7
-
+const std::string acn1 = testing::headings(7) + R"file(
 
          1990
                  1
@@ -147,15 +123,7 @@ HEADING 7
                       1.000   1.000   1.000   3.000
 )file";
 
-const std::string acn2 = R"file(HEADING 1
-HEADING 2
-HEADING 3
-HEADING 4
-HEADING 5
-HEADING 6
-HEADING 7
-HEADING 8
-
+const std::string acn2 = testing::headings(8) + R"file(
 
          1990
                  12345
@@ -190,16 +158,7 @@ HEADING 8
                       0.500   0.500   0.000   1.000
 )file";
 
-const std::string aps1 = R"file(HEADING 1
-HEADING 2
-HEADING 3
-HEADING 4
-HEADING 5
-HEADING 6
-HEADING 7
-HEADING 8
-HEADING 9
-     1  101         3   10.00    2.00    3.00    4.00    5.00    6.00 ATRAZINE               1.0000       2.0000       3.0000       4.0000       5.0000       6.0000       7.0000       8.0000       9.0000      10.0000
+const std::string aps1 = testing::headings(9) + R"file(     1  101         3   10.00    2.00    3.00    4.00    5.00    6.00 ATRAZINE               1.0000       2.0000       3.0000       4.0000       5.0000       6.0000       7.0000       8.0000       9.0000      10.0000
                                                                       METOLACHLOR           10.0000      20.0000      30.0000      40.0000      50.0000      60.0000      70.0000      80.0000      90.0000     100.0000
      2  102         2    1.00    1.00    1.00    1.00    1.00    1.00
      2  102         4    7.00    7.00    7.00    7.00    7.00    7.00

@@ -4,14 +4,14 @@
 #include <gtest/gtest.h>
 
 #include "output/print_file.h"
-#include "output_test_files.h"
+#include "support/temp_dir.h"
 
 namespace ivorn {
 namespace {
 
-using testing::read_text;
-using testing::scratch_directory;
-using testing::write_text;
+using testing::read_file;
+using testing::temp_dir;
+using testing::write_file;
 
 const char* const sample_file =
     "  12\n"
@@ -25,8 +25,8 @@ const char* const sample_file =
 
 list_output_variable_descriptions load(const std::string& text, message_box_texts& shown)
 {
-    scratch_directory dir;
-    write_text(dir.file("output variables.csv"), text);
+    temp_dir dir;
+    write_file(dir.file("output variables.csv"), text);
     list_output_variable_descriptions list;
     EXPECT_TRUE(list.load_output_variables(dir.file("output variables.csv"), shown));
     return list;
@@ -74,11 +74,11 @@ TEST(OutputVariables, BadCounterWarnsAndKeepsValue)
 
 TEST(OutputVariables, MissingAndEmptyFilesFail)
 {
-    scratch_directory dir;
+    temp_dir dir;
     list_output_variable_descriptions list;
     message_box_texts shown;
     EXPECT_FALSE(list.load_output_variables(dir.file("none.csv"), shown));
-    write_text(dir.file("empty.csv"), "");
+    write_file(dir.file("empty.csv"), "");
     EXPECT_FALSE(list.load_output_variables(dir.file("empty.csv"), shown));
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(shown[0], "Unable to open file " + dir.file("none.csv"));
@@ -89,9 +89,9 @@ TEST(OutputVariables, SaveWritesFileByteForByteAndAdvancesCounter)
 {
     message_box_texts shown;
     auto list = load("99\n1 0 1\n1,4,PRCP,,in,Precipitation\n2,1,TMX,x,Degrees F,Max, temp\n", shown);
-    scratch_directory dir;
+    temp_dir dir;
     ASSERT_TRUE(list.save_output_variables(dir.file("out.csv"), 1, shown));
-    EXPECT_EQ(read_text(dir.file("out.csv")),
+    EXPECT_EQ(read_file(dir.file("out.csv")),
               "   1\n"
               "1 0 1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 \n"
               "2,1,TMX,x,Degrees F,Max, temp\n"
@@ -146,10 +146,10 @@ std::string print_file(const std::string& list_text, int version)
 {
     message_box_texts shown;
     const auto list = load(list_text, shown);
-    scratch_directory dir;
+    temp_dir dir;
     std::string log;
     EXPECT_TRUE(write_print_file(&list, version, dir.file("ivPrnt.dat"), line_end_style::lf, log));
-    return read_text(dir.file("ivPrnt.dat"));
+    return read_file(dir.file("ivPrnt.dat"));
 }
 
 const std::string fixed_lines =
@@ -195,10 +195,10 @@ TEST(PrintFile, Version1307HasFiveLineBlockColumn18AndSoilTableLine)
 
 TEST(PrintFile, AbsentListGivesEmptyFileWithCrLfLineEndsOtherwise)
 {
-    scratch_directory dir;
+    temp_dir dir;
     std::string log;
     ASSERT_TRUE(write_print_file(nullptr, 2110, dir.file("ivPrnt.dat"), line_end_style::crlf, log));
-    EXPECT_EQ(read_text(dir.file("ivPrnt.dat")), "");
+    EXPECT_EQ(read_file(dir.file("ivPrnt.dat")), "");
 }
 
 } // namespace

@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "reference/reference_tables.h"
-#include "reference/reference_test_support.h"
+#include "support/new_project.h"
+#include "support/temp_dir.h"
 #include "reference/vorn_fertilizer.h"
 #include "reference/vorn_pesticide.h"
 #include "store/recordset.h"
@@ -11,12 +12,12 @@
 namespace ivorn {
 namespace {
 
-using testing::read_bytes;
-using testing::write_bytes;
+using testing::read_file;
+using testing::write_file;
 
 class SupplyFiles : public ::testing::Test {
 protected:
-    testing::scratch_directory dir;
+    testing::temp_dir dir;
     std::string path = dir.file("supply.dat");
     vorn_production_supply_list list;
     std::string log;
@@ -46,7 +47,7 @@ TEST_F(SupplyFiles, FertilizerLineAndEmptyRecord)
     ASSERT_TRUE(list.write_file(path, 2110, line_end_style::crlf));
     std::string expected = urea_line;
     expected.insert(expected.size() - 1, "\r");
-    EXPECT_EQ(read_bytes(path), expected + "\r\n");
+    EXPECT_EQ(read_file(path), expected + "\r\n");
 }
 
 TEST_F(SupplyFiles, FertilizerRoundTripRenumbersByPosition)
@@ -70,7 +71,7 @@ TEST_F(SupplyFiles, FertilizerRoundTripRenumbersByPosition)
     EXPECT_EQ(read->salt_fraction, 0.125f);
     // Writing back reproduces the empty second line.
     ASSERT_TRUE(back.write_file(path, 2110, line_end_style::lf));
-    EXPECT_EQ(read_bytes(path),
+    EXPECT_EQ(read_file(path),
               "    1 UREA      0.4375  0.0625  0.0000  1.5000  2.2500  0.0000 12.5000  0.1250310.7500\n"
               "\n"
               "    3 UREA      0.4375  0.0625  0.0000  1.5000  2.2500  0.0000 12.5000  0.1250310.7500\n");
@@ -81,7 +82,7 @@ TEST_F(SupplyFiles, FertilizerShortLines)
     const std::string sixty = std::string("   12 AMMONIA ") + "  0.1250" + "  0.2500" + "  0.5000" + "  1.0000" +
                               "  2.0000" + "  3.00";
     ASSERT_EQ(sixty.size(), 60u);
-    write_bytes(path, "   12 UREA\n" "   40\n" + sixty + "\n" "\n" "   41 ABCDEFGHIJ\n" "x");
+    write_file(path, "   12 UREA\n" "   40\n" + sixty + "\n" "\n" "   41 ABCDEFGHIJ\n" "x");
     ASSERT_TRUE(read_fertilizer_file(list, path, log));
     ASSERT_EQ(list.count(), 6u);
     std::vector<std::string> names;
@@ -107,7 +108,7 @@ TEST_F(SupplyFiles, FertilizerBadInput)
                                      std::string(100000, 'x'), std::string(" 1 NAME    abc     1e999   -nan\n")}) {
         vorn_production_supply_list read;
         std::string messages;
-        write_bytes(path, bytes);
+        write_file(path, bytes);
         EXPECT_TRUE(read_fertilizer_file(read, path, messages));
     }
 }
@@ -133,7 +134,7 @@ TEST_F(SupplyFiles, PesticideWrittenLayout)
     const std::string expected =
         "    2 ATRAZINE            3.300000E+01    6.000000E+01    5.000000E+00    4.500000E-01    1.000000E+02"
         "    4.500000E+00\n";
-    EXPECT_EQ(read_bytes(path), expected);
+    EXPECT_EQ(read_file(path), expected);
     EXPECT_EQ(expected.size(), 119u);
 }
 
@@ -142,7 +143,7 @@ const std::string atrazine_read_line = "ATRAZINE           33.00   60.00    5.00
 TEST_F(SupplyFiles, PesticideReadLayoutAndEmptyLastLine)
 {
     ASSERT_EQ(atrazine_read_line.size(), 64u);
-    write_bytes(path, atrazine_read_line + "\n" + "2,4-D            " + atrazine_read_line.substr(17) + "\r\n\n" +
+    write_file(path, atrazine_read_line + "\n" + "2,4-D            " + atrazine_read_line.substr(17) + "\r\n\n" +
                           atrazine_read_line + "\n");
     ASSERT_TRUE(read_pesticide_file(list, path, log));
     ASSERT_EQ(list.count(), 2u);
@@ -159,7 +160,7 @@ TEST_F(SupplyFiles, PesticideReadLayoutAndEmptyLastLine)
 
 TEST_F(SupplyFiles, PesticideShortLineIsAnErrorAfterTheRecordsBefore)
 {
-    write_bytes(path, atrazine_read_line + "\n" + std::string(50, 'x') + "\n" + atrazine_read_line + "\n");
+    write_file(path, atrazine_read_line + "\n" + std::string(50, 'x') + "\n" + atrazine_read_line + "\n");
     EXPECT_FALSE(read_pesticide_file(list, path, log));
     EXPECT_EQ(log, "Error in vorn_pesticide::read\r\nFile " + path + ", line 2.\r\n");
     EXPECT_EQ(list.count(), 1u);
@@ -169,12 +170,12 @@ TEST_F(SupplyFiles, PesticideBadInput)
 {
     EXPECT_FALSE(read_pesticide_file(list, dir.file("none.dat"), log));
     EXPECT_EQ(log, "Unable to read pesticide file " + dir.file("none.dat") + "\r\n");
-    write_bytes(path, std::string("ATRAZINE\0", 9));
+    write_file(path, std::string("ATRAZINE\0", 9));
     EXPECT_FALSE(read_pesticide_file(list, path, log));
     for (const std::string& bytes : {std::string(), std::string(70000, '\xee') + "\n", std::string(80, '-') + "\n"}) {
         vorn_production_supply_list read;
         std::string messages;
-        write_bytes(path, bytes);
+        write_file(path, bytes);
         EXPECT_TRUE(read_pesticide_file(read, path, messages));
     }
 }

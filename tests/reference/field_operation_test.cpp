@@ -9,15 +9,16 @@
 
 #include "core/text_utils.h"
 #include "reference/field_operation_table.h"
-#include "reference/reference_test_support.h"
+#include "support/new_project.h"
+#include "support/temp_dir.h"
 #include "reference/vorn_operation.h"
 #include "store/recordset.h"
 
 namespace ivorn {
 namespace {
 
-using testing::read_bytes;
-using testing::write_bytes;
+using testing::read_file;
+using testing::write_file;
 
 std::unique_ptr<vorn_field_operation> operation(int year, int month, int day, int number, int sequence = 0)
 {
@@ -87,7 +88,7 @@ protected:
         return op;
     }
 
-    testing::scratch_directory dir;
+    testing::temp_dir dir;
     operation_list_class tillage;
     schedule_owner owner{5, 2};
     std::string log;
@@ -115,7 +116,7 @@ TEST_F(ScheduleFile, LinesByCodeAndLayout)
         else
             op->write_two_digit(out, &tillage, log);
         ASSERT_TRUE(out.close());
-        EXPECT_EQ(read_bytes(dir.file("line")), c.expected) << c.number << (c.three_digits ? " three" : " two");
+        EXPECT_EQ(read_file(dir.file("line")), c.expected) << c.number << (c.three_digits ? " three" : " two");
     }
     EXPECT_EQ(log, "");
 }
@@ -126,7 +127,7 @@ TEST_F(ScheduleFile, IllegalOperationTypeIsLoggedAndTheLineStillWritten)
     list.add(with_parameters(99));
     ASSERT_TRUE(write_operation_schedule(dir.file("0002.ops"), {3, 1}, list, &tillage, 2110, line_end_style::lf, log));
     EXPECT_EQ(log, "Illegal operation type 99\n");
-    EXPECT_EQ(read_bytes(dir.file("0002.ops")),
+    EXPECT_EQ(read_file(dir.file("0002.ops")),
               "1\n"
               "   3   1\n"
               " 1 420   99   50    2    3     1.2     2.2     3.2     4.2     5.2     6.2    7.25\n"
@@ -137,7 +138,7 @@ TEST_F(ScheduleFile, VersionZeroHasNoLandUseLineAndCrlfEndsEveryLine)
 {
     field_operation_list none;
     ASSERT_TRUE(write_operation_schedule(dir.file("a.ops"), {3, 1}, none, &tillage, 0, line_end_style::crlf, log));
-    EXPECT_EQ(read_bytes(dir.file("a.ops")), "1\r\n\r\n");
+    EXPECT_EQ(read_file(dir.file("a.ops")), "1\r\n\r\n");
 }
 
 TEST_F(ScheduleFile, WrittenTwoDigitScheduleReadsBackToTheSameValues)
@@ -164,7 +165,7 @@ TEST_F(ScheduleFile, WrittenTwoDigitScheduleReadsBackToTheSameValues)
 
 TEST_F(ScheduleFile, BlankLinesBetweenAndAfterOperationsAreSkipped)
 {
-    write_bytes(dir.file("s.ops"), "title\n   2   0\n 1 415   10\n\n  \r\n 1 5 1   40\r\n\n");
+    write_file(dir.file("s.ops"), "title\n   2   0\n 1 415   10\n\n  \r\n 1 5 1   40\r\n\n");
     field_operation_list read;
     schedule_header header;
     ASSERT_TRUE(read_schedule_file(dir.file("s.ops"), owner, header, read, log));
@@ -174,7 +175,7 @@ TEST_F(ScheduleFile, BlankLinesBetweenAndAfterOperationsAreSkipped)
 
 TEST_F(ScheduleFile, OneLineFileKeepsTheOperations)
 {
-    write_bytes(dir.file("s.ops"), "1\n");
+    write_file(dir.file("s.ops"), "1\n");
     field_operation_list kept;
     kept.add(operation(1, 1, 1, 10));
     schedule_header header{4, 4};
@@ -213,7 +214,7 @@ protected:
         return result;
     }
 
-    testing::scratch_directory dir;
+    testing::temp_dir dir;
     database db;
     schedule_owner owner{3, 1};
     std::string log;

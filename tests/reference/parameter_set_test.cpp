@@ -5,14 +5,15 @@
 #include <gtest/gtest.h>
 
 #include "reference/parameters_table.h"
-#include "reference/reference_test_support.h"
+#include "support/new_project.h"
+#include "support/temp_dir.h"
 #include "store/recordset.h"
 
 namespace ivorn {
 namespace {
 
-using testing::read_bytes;
-using testing::write_bytes;
+using testing::read_file;
+using testing::write_file;
 
 // S-curve i holds i + 0.25 and i + 0.75, Parm n holds n + 0.125 (Parm65 0.015625, to fit its six
 // decimals into eight columns), Cost n holds n + 0.5.
@@ -45,7 +46,7 @@ std::vector<std::string> lines_of(const std::string& text)
 
 class ParameterFile : public ::testing::Test {
 protected:
-    testing::scratch_directory dir;
+    testing::temp_dir dir;
     std::string path = dir.file("parm.dat");
     std::string log;
 };
@@ -54,7 +55,7 @@ TEST_F(ParameterFile, WrittenLinesPerVersion)
 {
     const parameter_set set = numbered_set();
     ASSERT_TRUE(set.write_parameter_file(path, 1307, line_end_style::lf, log));
-    const auto newer = lines_of(read_bytes(path));
+    const auto newer = lines_of(read_file(path));
     ASSERT_EQ(newer.size(), 41u);
     EXPECT_EQ(newer[0], "   1.250   1.750");
     EXPECT_EQ(newer[29], "  30.250  30.750");
@@ -67,7 +68,7 @@ TEST_F(ParameterFile, WrittenLinesPerVersion)
     EXPECT_EQ(newer[40], "   1.500   2.500   3.500   4.500   5.500");
 
     ASSERT_TRUE(set.write_parameter_file(path, 2110, line_end_style::crlf, log));
-    const std::string older = read_bytes(path);
+    const std::string older = read_file(path);
     EXPECT_EQ(older.substr(0, 18), "   1.250   1.750\r\n");
     const auto older_lines = lines_of(older);
     ASSERT_EQ(older_lines.size(), 40u);
@@ -124,7 +125,7 @@ TEST_F(ParameterFile, StopsSilentlyAtTheFirstMissingLine)
     std::string twelve;
     for (int i = 1; i <= 12; ++i)
         twelve += "   0.500   0.250\n";
-    write_bytes(path, twelve);
+    write_file(path, twelve);
     parameter_set set = numbered_set();
     int lines = 0;
     ASSERT_TRUE(set.read_parameter_file(path, 2110, log, &lines));
@@ -142,12 +143,12 @@ TEST_F(ParameterFile, EmptyMissingAndBinaryFiles)
     EXPECT_TRUE(set.read_parameter_file(dir.file("none.dat"), 2110, log, &lines));
     EXPECT_EQ(lines, 0);
     EXPECT_TRUE(log.empty());
-    write_bytes(path, "");
+    write_file(path, "");
     EXPECT_TRUE(set.read_parameter_file(path, 2110, log, &lines));
     EXPECT_EQ(log, "Unable to read vorn parameter file line 1\r\n");
-    write_bytes(path, std::string("1\0", 2));
+    write_file(path, std::string("1\0", 2));
     EXPECT_FALSE(set.read_parameter_file(path, 2110, log));
-    write_bytes(path, std::string(1000, 'z') + "\nnan inf -1e99 \x01\x02\n");
+    write_file(path, std::string(1000, 'z') + "\nnan inf -1e99 \x01\x02\n");
     EXPECT_TRUE(set.read_parameter_file(path, 1307, log, &lines));
     EXPECT_EQ(lines, 2);
     EXPECT_EQ(set.s_curve[1][0], 0.0f);
@@ -171,7 +172,7 @@ protected:
         EXPECT_TRUE(set.open(db, parameters_table(), filter_by("ID", field_value(std::int64_t{id})), log));
         return static_cast<long long>(set.row_count());
     }
-    testing::scratch_directory dir;
+    testing::temp_dir dir;
     database db;
     std::string log;
 };

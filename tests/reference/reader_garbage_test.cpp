@@ -5,7 +5,7 @@
 #include <random>
 
 #include "reference/parameter_set.h"
-#include "reference/reference_test_support.h"
+#include "support/temp_dir.h"
 #include "reference/vorn_crop.h"
 #include "reference/vorn_fertilizer.h"
 #include "reference/vorn_operation.h"
@@ -37,11 +37,11 @@ std::string garbage(std::mt19937& random)
 
 TEST(ReaderGarbage, NoReaderCrashesOnArbitraryText)
 {
-    testing::scratch_directory dir;
+    testing::temp_dir dir;
     const std::string path = dir.file("garbage.dat");
     std::mt19937 random(20240601);
     for (int round = 0; round < 60; ++round) {
-        testing::write_bytes(path, garbage(random));
+        testing::write_file(path, garbage(random));
         std::string log;
         vorn_production_supply_list crops, fertilizers, pesticides;
         operation_list_class operations;

@@ -7,14 +7,15 @@
 
 #include "reference/reference_store.h"
 #include "reference/reference_tables.h"
-#include "reference/reference_test_support.h"
+#include "support/new_project.h"
+#include "support/temp_dir.h"
 #include "store/recordset.h"
 
 namespace ivorn {
 namespace {
 
-using testing::read_bytes;
-using testing::write_bytes;
+using testing::read_file;
+using testing::write_file;
 
 // The 55 parameters in crop-file order, field 39 (the category) left out.
 const std::array<float vorn_crop::*, 55> file_order = {
@@ -61,7 +62,7 @@ const std::string header =
 
 class CropFile : public ::testing::Test {
 protected:
-    testing::scratch_directory dir;
+    testing::temp_dir dir;
     std::string path = dir.file("crop.dat");
     vorn_production_supply_list crops;
     std::string log;
@@ -71,7 +72,7 @@ TEST_F(CropFile, WritesHeaderAndTheLineOfFiftySixFields)
 {
     crops.add(numbered_crop());
     ASSERT_TRUE(write_crop_file(crops, path, 2110, line_end_style::lf));
-    EXPECT_EQ(read_bytes(path), header + numbered_crop_line);
+    EXPECT_EQ(read_file(path), header + numbered_crop_line);
     EXPECT_EQ(numbered_crop_line.size(), 459u);
     EXPECT_EQ(numbered_crop_line.substr(314, 8), "      4.");
 }
@@ -83,7 +84,7 @@ TEST_F(CropFile, WithoutHeaderAndWithWindowsLineEnds)
     crop->name = "CORNFIELD";
     crops.add(std::move(crop));
     ASSERT_TRUE(write_crop_file(crops, path, 2110, line_end_style::crlf, false));
-    const std::string bytes = read_bytes(path);
+    const std::string bytes = read_file(path);
     EXPECT_EQ(bytes.substr(0, 18), "    1 CORN   0.000");
     EXPECT_EQ(bytes.size(), 460u);
     EXPECT_EQ(bytes.substr(458), "\r\n");
@@ -128,7 +129,7 @@ TEST_F(CropFile, StopRulesAndTruncatedCategory)
         {"very long line", "h\nh\n    9 LONG" + std::string(20000, '7') + "\n", {9}},
     };
     for (const auto& c : cases) {
-        write_bytes(path, c.bytes);
+        write_file(path, c.bytes);
         vorn_production_supply_list list;
         std::string messages;
         ASSERT_TRUE(read_crop_file(list, path, messages)) << c.name;
@@ -138,7 +139,7 @@ TEST_F(CropFile, StopRulesAndTruncatedCategory)
         EXPECT_EQ(numbers, c.numbers) << c.name;
         EXPECT_EQ(messages, "Crop records read: " + std::to_string(c.numbers.size()) + "\r\n") << c.name;
     }
-    write_bytes(path, "h\nh\n" + idc_4_9);
+    write_file(path, "h\nh\n" + idc_4_9);
     ASSERT_TRUE(read_crop_file(crops, path, log));
     EXPECT_EQ(static_cast<const vorn_crop*>(crops.first())->category, 4);
     EXPECT_EQ(crops.first()->name, "WHEA");
@@ -148,7 +149,7 @@ TEST_F(CropFile, MissingAndBinaryFilesFail)
 {
     EXPECT_FALSE(read_crop_file(crops, dir.file("none.dat"), log));
     EXPECT_EQ(log, "Unable to read crop file " + dir.file("none.dat") + "\r\n");
-    write_bytes(path, std::string("h\0\xff\xfe\n", 5));
+    write_file(path, std::string("h\0\xff\xfe\n", 5));
     log.clear();
     EXPECT_FALSE(read_crop_file(crops, path, log));
     EXPECT_FALSE(log.empty());
@@ -165,7 +166,7 @@ TEST_F(CropFile, NamesAreCutOrPaddedToFourColumns)
         crop->name = name;
         list.add(std::move(crop));
         ASSERT_TRUE(write_crop_file(list, path, 2110, line_end_style::lf, false));
-        EXPECT_EQ(read_bytes(path).substr(0, 10), expected) << name;
+        EXPECT_EQ(read_file(path).substr(0, 10), expected) << name;
     }
 }
 
@@ -180,7 +181,7 @@ protected:
         c->wa = wa;
         return c;
     }
-    testing::scratch_directory dir;
+    testing::temp_dir dir;
     database db;
     std::string log;
 };

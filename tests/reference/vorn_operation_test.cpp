@@ -5,14 +5,15 @@
 #include <gtest/gtest.h>
 
 #include "reference/reference_tables.h"
-#include "reference/reference_test_support.h"
+#include "support/new_project.h"
+#include "support/temp_dir.h"
 #include "store/recordset.h"
 
 namespace ivorn {
 namespace {
 
-using testing::read_bytes;
-using testing::write_bytes;
+using testing::read_file;
+using testing::write_file;
 
 // Fields 6 to 22 hold n + 0.5; 24 to 27 likewise; 28 and 29 likewise.
 std::unique_ptr<vorn_operation> disk_harrow()
@@ -55,7 +56,7 @@ const std::string header_second =
 
 class TillageFile : public ::testing::Test {
 protected:
-    testing::scratch_directory dir;
+    testing::temp_dir dir;
     std::string path = dir.file("till.dat");
     operation_list_class operations;
     std::string log;
@@ -78,7 +79,7 @@ TEST_F(TillageFile, LinesAndHeadersPerVersion)
     };
     for (const auto& c : cases) {
         ASSERT_TRUE(operations.write_tillage_file(path, c.version, line_end_style::lf)) << c.version;
-        EXPECT_EQ(read_bytes(path), header_first + header_second + c.header_end + shared_part + c.tail) << c.version;
+        EXPECT_EQ(read_file(path), header_first + header_second + c.header_end + shared_part + c.tail) << c.version;
     }
     EXPECT_EQ((shared_part + "  30.500").size(), 243u);
     EXPECT_EQ((shared_part + "  28.500  29.500").size(), 251u);
@@ -122,7 +123,7 @@ TEST_F(TillageFile, OlderFileReadAsNewerPutsCostIntoTcem)
 
 TEST_F(TillageFile, EveryReadableLineIsAnOperation)
 {
-    write_bytes(path, "h1\nh2\n\n   12 PLOW     POWE\nnot a number at all\n" + std::string(5000, '9') + "\n");
+    write_file(path, "h1\nh2\n\n   12 PLOW     POWE\nnot a number at all\n" + std::string(5000, '9') + "\n");
     ASSERT_TRUE(operations.read_tillage_file(path, 2110, log));
     ASSERT_EQ(operations.count(), 4u);
     const vorn_operation& empty = *operations.at(0);
@@ -139,9 +140,9 @@ TEST_F(TillageFile, BadInput)
 {
     EXPECT_FALSE(operations.read_tillage_file(dir.file("none.dat"), 2110, log));
     EXPECT_EQ(log, "Unable to read operations file " + dir.file("none.dat") + "\r\n");
-    write_bytes(path, std::string("h\n\0\n", 4));
+    write_file(path, std::string("h\n\0\n", 4));
     EXPECT_FALSE(operations.read_tillage_file(path, 2110, log));
-    write_bytes(path, "");
+    write_file(path, "");
     EXPECT_TRUE(operations.read_tillage_file(path, 806, log));
     EXPECT_TRUE(operations.empty());
 }
@@ -156,7 +157,7 @@ TEST_F(TillageFile, NewOperationHasCodeSevenAndHugeWholesStayInRange)
     op->plst = -3.0e30f;
     operations.add(std::move(op));
     ASSERT_TRUE(operations.write_tillage_file(path, 2110, line_end_style::lf));
-    const std::string line = read_bytes(path).substr(header_first.size() + header_second.size() + 12);
+    const std::string line = read_file(path).substr(header_first.size() + header_second.size() + 12);
     EXPECT_EQ(line.substr(19, 23), "2147483647.-2147483648.");
 }
 

@@ -11,7 +11,7 @@
 #include "shell/project_database.h"
 #include "site/control_record_table.h"
 #include "support/fake_user_interface.h"
-#include "support/scratch_directory.h"
+#include "support/temp_dir.h"
 
 namespace ivorn {
 namespace {
@@ -72,7 +72,7 @@ protected:
         return all;
     }
 
-    testing::scratch_directory scratch;
+    testing::temp_dir scratch;
     std::string path;
     app_settings settings;
     testing::fake_user_interface ui;

@@ -4,7 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "site/test_files.h"
+#include "support/new_project.h"
+#include "support/temp_dir.h"
 #include "support/fake_user_interface.h"
 
 namespace ivorn {
@@ -16,7 +17,7 @@ protected:
     {
         path = dir.file("i_VORN.mdb");
         database db;
-        testing::make_project(db, path);
+        testing::open_new_project(db, path);
         std::string log;
         ASSERT_TRUE(db.execute("INSERT INTO \"Control Records\" (\"ID\", \"State FIPS\", \"County FIPS\", \"MLRA\", "
                                "\"HUC\", \"Weather Station ID\") VALUES (1, 19, 169, '103', 7080105, 1)",

@@ -4,7 +4,6 @@
 
 #include "shell/doc_i_vorn.h"
 #include "support/fake_user_interface.h"
-#include "support/scratch_directory.h"
 #include "support/temp_dir.h"
 
 namespace ivorn {
@@ -12,7 +11,7 @@ namespace {
 
 TEST(DocumentImports, ListsAreLoadedAtOpenAndReplacedByAnImport)
 {
-    testing::scratch_directory dir;
+    testing::temp_dir dir;
     app_settings settings;
     testing::fake_user_interface ui;
     doc_i_vorn doc(settings, ui);
@@ -30,7 +29,7 @@ TEST(DocumentImports, ListsAreLoadedAtOpenAndReplacedByAnImport)
 
 TEST(DocumentImports, ParametersReachEveryRecordAndTheCurrentOne)
 {
-    testing::scratch_directory dir;
+    testing::temp_dir dir;
     app_settings settings;
     testing::fake_user_interface ui;
     doc_i_vorn doc(settings, ui);

@@ -4,7 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "site/soil_tables.h"
-#include "site/test_files.h"
+#include "support/new_project.h"
+#include "support/temp_dir.h"
 #include "site/vorn_soil.h"
 #include "site/vorn_weather_station.h"
 #include "site/weather_tables.h"
@@ -34,7 +35,7 @@ std::string monthly_file(const std::string& first_value, int lines)
 
 class ImportArea : public ::testing::Test {
 protected:
-    void SetUp() override { testing::make_project(db, dir.file("p.db")); }
+    void SetUp() override { testing::open_new_project(db, dir.file("p.db")); }
 
     temp_dir dir;
     database db;

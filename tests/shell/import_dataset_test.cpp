@@ -11,7 +11,6 @@
 #include "shell/project_database.h"
 #include "support/fake_user_interface.h"
 #include "support/made_up_dataset.h"
-#include "support/scratch_directory.h"
 #include "support/temp_dir.h"
 
 namespace ivorn {
@@ -39,7 +38,7 @@ protected:
 
     std::string set_file(const std::string& name) const { return (scratch.path() / "set" / name).string(); }
 
-    testing::scratch_directory scratch;
+    testing::temp_dir scratch;
     std::string vornfile;
     app_settings settings;
     testing::fake_user_interface ui;
@@ -265,7 +264,7 @@ TEST_F(ImportDataset, MissingParameterFileIsAFailure)
 
 TEST(ModelFileList, TwelveNamesInTheListsDirectory)
 {
-    testing::scratch_directory dir;
+    testing::temp_dir dir;
     testing::write_file(dir.file("vornfile.dat"), " FSITE    a.dat\r\n B b.dat\n C /abs/c.dat\n D d\n E e\n F f\n G g\n H h\n"
                                                   " I sub/i.dat\n J j\n K k\n L l.dat trailing\n");
     model_file_list files;
@@ -281,7 +280,7 @@ TEST(ModelFileList, TwelveNamesInTheListsDirectory)
 
 TEST(ModelFileList, ShortListAndMissingFilesAreNamed)
 {
-    testing::scratch_directory dir;
+    testing::temp_dir dir;
     testing::write_file(dir.file("vornfile.dat"), " A a\n B b\n C\n");
     model_file_list files;
     std::string log;

@@ -10,7 +10,6 @@
 #include "store/recordset.h"
 #include "support/fake_user_interface.h"
 #include "support/made_up_dataset.h"
-#include "support/scratch_directory.h"
 #include "support/temp_dir.h"
 
 namespace ivorn {
@@ -18,7 +17,7 @@ namespace {
 
 TEST(PlainFieldOperations, LinesTakenOnlyWhenTheirFirstFiveNumbersRead)
 {
-    testing::scratch_directory dir;
+    testing::temp_dir dir;
     testing::write_file(dir.file("ops.txt"), "2 1 5 3 10 100.5 20\n"
                                              "x 1 1 1 1\n"
                                              "1 1 1\n"
@@ -68,7 +67,7 @@ protected:
         return text;
     }
 
-    testing::scratch_directory scratch;
+    testing::temp_dir scratch;
     app_settings settings;
     testing::fake_user_interface ui;
     doc_i_vorn doc{settings, ui};

@@ -7,7 +7,8 @@
 #include "reference/parameter_set.h"
 #include "reference/parameters_table.h"
 #include "reference/reference_tables.h"
-#include "reference/reference_test_support.h"
+#include "support/new_project.h"
+#include "support/temp_dir.h"
 #include "reference/vorn_crop.h"
 #include "reference/vorn_fertilizer.h"
 #include "site/control_record_table.h"
@@ -17,7 +18,7 @@
 namespace ivorn {
 namespace {
 
-using testing::write_bytes;
+using testing::write_file;
 
 const std::string pesticide_line = "ATRAZINE           33.00   60.00    5.00    0.45    100.00  4.50\n";
 
@@ -45,7 +46,7 @@ protected:
             << log;
     }
 
-    testing::scratch_directory dir;
+    testing::temp_dir dir;
     std::string path = dir.file("input.dat");
     database db;
     testing::fake_user_interface ui;
@@ -55,11 +56,11 @@ protected:
 TEST_F(ImportReference, CropImportReplacesTheListAndUpsertsTheTable)
 {
     vorn_production_supply_list crops;
-    write_bytes(path, "h\nh\n    1 CORN\n    2 SOYB\n");
+    write_file(path, "h\nh\n    1 CORN\n    2 SOYB\n");
     ASSERT_TRUE(import_crop_file(db, crops, path, ui));
     EXPECT_EQ(ui.messages, std::vector<std::string>{"File read ok"});
 
-    write_bytes(path, "h\nh\n    2 SOY2\n    3 OATS\n");
+    write_file(path, "h\nh\n    2 SOY2\n    3 OATS\n");
     ASSERT_TRUE(import_crop_file(db, crops, path, ui));
     EXPECT_EQ(crops.count(), 2u);
     EXPECT_EQ(crops.first()->name, "SOY2");
@@ -75,7 +76,7 @@ TEST_F(ImportReference, CropImportReplacesTheListAndUpsertsTheTable)
 TEST_F(ImportReference, FailedReadShowsTheLogAndWritesNothing)
 {
     vorn_production_supply_list pesticides;
-    write_bytes(path, pesticide_line + pesticide_line + "too short to be a pesticide\n");
+    write_file(path, pesticide_line + pesticide_line + "too short to be a pesticide\n");
     EXPECT_FALSE(import_pesticide_file(db, pesticides, path, ui));
     ASSERT_EQ(ui.error_lists.size(), 1u);
     EXPECT_EQ(ui.error_lists[0].caption, "Read errors");
@@ -90,10 +91,10 @@ TEST_F(ImportReference, FailedReadShowsTheLogAndWritesNothing)
 TEST_F(ImportReference, FailureWhileWritingLeavesTheTableAsItWas)
 {
     vorn_production_supply_list fertilizers;
-    write_bytes(path, "    1 UREA      0.4600\n    2 AMMONIA   0.8200\n");
+    write_file(path, "    1 UREA      0.4600\n    2 AMMONIA   0.8200\n");
     ASSERT_TRUE(import_fertilizer_file(db, fertilizers, path, ui));
     fail_insert_of("Fertilizer", 3);
-    write_bytes(path, "    1 UREA2     0.5000\n    2 AMMONIA2  0.9000\n    3 POTASH    0.0000\n");
+    write_file(path, "    1 UREA2     0.5000\n    2 AMMONIA2  0.9000\n    3 POTASH    0.0000\n");
     EXPECT_FALSE(import_fertilizer_file(db, fertilizers, path, ui));
     ASSERT_EQ(ui.error_lists.size(), 1u);
     EXPECT_NE(ui.error_lists[0].text.find("disk full"), std::string::npos) << ui.error_lists[0].text;
@@ -144,7 +145,7 @@ TEST_F(ImportReference, ParametersGoToEveryControlRecord)
     parameter_set own;
     own.cost[0] = 8.5f;
     ASSERT_TRUE(own.save_parameters(db, 1, log));
-    write_bytes(path, parameter_file(40, "   2.500"));
+    write_file(path, parameter_file(40, "   2.500"));
     ASSERT_TRUE(import_parameter_file(db, path, 2110, ui));
     EXPECT_EQ(ui.messages, std::vector<std::string>{"File read ok"});
     for (const std::int32_t id : {1, 3}) {
@@ -162,7 +163,7 @@ TEST_F(ImportReference, ParametersGoToEveryControlRecord)
 
 TEST_F(ImportReference, ParametersWithoutControlRecordsChangeNothing)
 {
-    write_bytes(path, parameter_file(41, "   1.000"));
+    write_file(path, parameter_file(41, "   1.000"));
     EXPECT_FALSE(import_parameter_file(db, path, 1307, ui));
     EXPECT_EQ(ui.messages, std::vector<std::string>{"There are no control records to receive the parameters."});
     EXPECT_TRUE(ui.error_lists.empty());
@@ -173,7 +174,7 @@ TEST_F(ImportReference, ParameterFileThatDoesNotOpenOrIsEmptyIsAnError)
 {
     add_control_record(1);
     EXPECT_FALSE(import_parameter_file(db, dir.file("parm2110.dat"), 2110, ui));
-    write_bytes(path, "");
+    write_file(path, "");
     EXPECT_FALSE(import_parameter_file(db, path, 2110, ui));
     ASSERT_EQ(ui.error_lists.size(), 2u);
     EXPECT_EQ(ui.error_lists[0].text, "Unable to read parameter file " + dir.file("parm2110.dat") + "\r\n");
@@ -188,7 +189,7 @@ TEST_F(ImportReference, ParameterImportFailingHalfwayStoresNoRecord)
     add_control_record(1);
     add_control_record(2);
     fail_insert_of("Parameters", 2);
-    write_bytes(path, parameter_file(40, "   1.000"));
+    write_file(path, parameter_file(40, "   1.000"));
     EXPECT_FALSE(import_parameter_file(db, path, 2110, ui));
     ASSERT_EQ(ui.error_lists.size(), 1u);
     EXPECT_EQ(rows(parameters_table()), 0);

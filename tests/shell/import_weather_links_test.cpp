@@ -3,7 +3,8 @@
 
 #include "shell/import_area.h"
 #include "site/control_record_table.h"
-#include "site/test_files.h"
+#include "support/new_project.h"
+#include "support/temp_dir.h"
 #include "store/recordset.h"
 #include "support/fake_user_interface.h"
 
@@ -14,7 +15,7 @@ class WeatherLinks : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        testing::make_project(db, dir.file("p.db"));
+        testing::open_new_project(db, dir.file("p.db"));
         add_record(1, 31, 109, "106", 10200203, 99);
         add_record(2, 31, 109, "106", 10200203, 99);
         add_record(3, 31, 55, "102A", 10200202, 99);

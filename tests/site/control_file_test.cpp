@@ -7,32 +7,19 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 #include "core/line_reader.h"
 #include "shell/app_settings.h"
+#include "support/temp_dir.h"
 
 namespace ivorn {
 namespace {
 
 class ControlFile : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        dir = std::filesystem::temp_directory_path() / ("ivorn_control_file_" + std::to_string(::getpid()));
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir);
-        paths = {path("vorncont.dat"), path("ivsite.dat"), path("ivweath.dat"), path("ivwind.dat"),
-                 path("ivherd.dat"),   path("ivpso.dat"),  path("ivrfdt.dat")};
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
-
-    std::string path(const std::string& name) const { return (dir / name).string(); }
-    static std::string contents(const std::string& file)
-    {
-        std::string text;
-        read_whole_file(file, text);
-        return text;
-    }
+    std::string path(const std::string& name) const { return dir.file(name); }
+    static std::string contents(const std::string& file) { return testing::read_file(file); }
     std::vector<std::string> lines(const std::string& file) const
     {
         std::vector<std::string> result;
@@ -41,10 +28,7 @@ protected:
             result.push_back(line);
         return result;
     }
-    void write_text(const std::string& name, const std::string& text) const
-    {
-        std::ofstream(path(name), std::ios::binary) << text;
-    }
+    void write_file(const std::string& name, const std::string& text) const { testing::write_file(path(name), text); }
 
     // Distinct values in line 2 and line 6, so each layout's field order shows.
     static void number_version_fields(control_record& r)
@@ -68,8 +52,9 @@ protected:
         r.p2_bulk_density[2] = 1.3f;
     }
 
-    std::filesystem::path dir;
-    control_file_paths paths;
+    testing::temp_dir dir;
+    control_file_paths paths{path("vorncont.dat"), path("ivsite.dat"), path("ivweath.dat"), path("ivwind.dat"),
+                             path("ivherd.dat"),   path("ivpso.dat"),  path("ivrfdt.dat")};
     app_settings settings;
 };
 
@@ -287,7 +272,7 @@ TEST_F(ControlFile, WrittenThenImportedGivesBackLinesOneToSix)
 
 TEST_F(ControlFile, AutoPOneAndSubareaPrintCodeZeroReadBack)
 {
-    write_text("vorncont.dat", "\n   0   0   0   0   0   0   0   0   0   1   0\n\n\n\n\n\n");
+    write_file("vorncont.dat", "\n   0   0   0   0   0   0   0   0   0   1   0\n\n\n\n\n\n");
     control_record record(settings);
     record.subarea_print_code = 5;
     std::string log;
@@ -298,7 +283,7 @@ TEST_F(ControlFile, AutoPOneAndSubareaPrintCodeZeroReadBack)
 
 TEST_F(ControlFile, FiveLineFileStopsAtLineSixKeepingEarlierFields)
 {
-    write_text("vorncont.dat",
+    write_file("vorncont.dat",
                "  25   1   1   1  17\n"
                "   2\n"
                "   1.000\n"
@@ -325,7 +310,7 @@ TEST_F(ControlFile, MissingOrBinaryControlFileCannotBeRead)
     EXPECT_EQ(log, "Unable to read control file.\r\n");
     EXPECT_FALSE(record.modified);
 
-    write_text("vorncont.dat", std::string("  30\0  1\n", 9));
+    write_file("vorncont.dat", std::string("  30\0  1\n", 9));
     log.clear();
     EXPECT_FALSE(import_control_file(record, import_paths(paths, ""), log));
     EXPECT_NE(log.find("Unable to read control file.\r\n"), std::string::npos);
@@ -334,7 +319,7 @@ TEST_F(ControlFile, MissingOrBinaryControlFileCannotBeRead)
 
 TEST_F(ControlFile, RunFileNumbersComeFromColumnsNineTo24)
 {
-    write_text("vornrun.dat", "run name   3  14 215   6\r\n");
+    write_file("vornrun.dat", "run name   3  14 215   6\r\n");
     std::string log;
     const run_file_numbers numbers = read_run_file_numbers(path("vornrun.dat"), log);
     EXPECT_EQ(numbers.site, 3);

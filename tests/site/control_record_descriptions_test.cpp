@@ -9,7 +9,7 @@
 #include "core/text_utils.h"
 #include "shell/project_database.h"
 #include "site/control_record_table.h"
-#include "support/scratch_directory.h"
+#include "support/temp_dir.h"
 
 namespace ivorn {
 namespace {
@@ -49,7 +49,7 @@ protected:
         ASSERT_TRUE(set.open(db, control_records_table(), {}, log)) << log;
     }
 
-    testing::scratch_directory scratch;
+    testing::temp_dir scratch;
     database db;
     recordset set;
     list_control_record_descriptions list;

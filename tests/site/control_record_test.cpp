@@ -1,4 +1,4 @@
-// The control record's defaults, its column bindings, storing and loading every bound column, the
+// The control record's reset, its column bindings, storing and loading every bound column, the
 // modified mark, and the rows deleted with it.
 #include "site/control_record.h"
 
@@ -10,7 +10,7 @@
 #include "shell/project_database.h"
 #include "site/control_record_table.h"
 #include "site/subarea_tables.h"
-#include "support/scratch_directory.h"
+#include "support/temp_dir.h"
 
 namespace ivorn {
 namespace {
@@ -57,30 +57,10 @@ protected:
         return set.get_integer(column);
     }
 
-    testing::scratch_directory scratch;
+    testing::temp_dir scratch;
     database db;
     app_settings settings;
 };
-
-TEST_F(ControlRecord, NewRecordHasTheTableDefaults)
-{
-    control_record record(settings);
-    EXPECT_TRUE(record.modified);
-    EXPECT_EQ(record.simulation_length, 30);
-    EXPECT_EQ(record.beginning_year, 1);
-    EXPECT_EQ(record.print_code, 1);
-    EXPECT_EQ(record.potential_et, 1);
-    EXPECT_EQ(record.manure_scrapping_interval, 0);
-    EXPECT_FLOAT_EQ(record.rainfall_nitrogen_concentration, 0.8f);
-    EXPECT_FLOAT_EQ(record.co2_concentration, 350.0f);
-    EXPECT_FLOAT_EQ(record.erosion_equation, 3.0f);
-    EXPECT_FLOAT_EQ(record.musi_parameter[0], 1.588f);
-    EXPECT_FLOAT_EQ(record.musi_parameter[3], 0.12f);
-    EXPECT_FLOAT_EQ(record.field_width, 2.0f);
-    EXPECT_FLOAT_EQ(record.field_angle, 90.0f);
-    EXPECT_EQ(record.weather_input_filename, "wedmor.wth");
-    EXPECT_EQ(record.description, "");
-}
 
 TEST_F(ControlRecord, ResetClearsWhatAnEarlierRecordLeft)
 {

@@ -8,7 +8,8 @@
 #include "shell/app_settings.h"
 #include "site/control_file.h"
 #include "site/livestock_tables.h"
-#include "site/test_files.h"
+#include "support/new_project.h"
+#include "support/temp_dir.h"
 #include "store/recordset.h"
 
 namespace ivorn {
@@ -18,7 +19,7 @@ using testing::read_file;
 
 class Livestock : public ::testing::Test {
 protected:
-    void SetUp() override { testing::make_project(db, dir.file("p.db")); }
+    void SetUp() override { testing::open_new_project(db, dir.file("p.db")); }
 
     herd_slots two_herds()
     {

@@ -10,7 +10,8 @@
 #include "shell/app_settings.h"
 #include "site/control_file.h"
 #include "site/control_record.h"
-#include "site/test_files.h"
+#include "support/new_project.h"
+#include "support/temp_dir.h"
 #include "site/weather_tables.h"
 
 namespace ivorn {
@@ -251,7 +252,7 @@ TEST_F(SiteFile, ControlFileWritesTheStationsWeatherAndWindFiles)
 TEST_F(SiteFile, RecordStoresLoadsAndDeletesItsStation)
 {
     database db;
-    testing::make_project(db, dir.file("p.db"));
+    testing::open_new_project(db, dir.file("p.db"));
     record.id = 1;
     record.weather_station_id = 6;
     record.weather_station.name = "Mead \"east\"";
@@ -277,7 +278,7 @@ TEST_F(SiteFile, RecordStoresLoadsAndDeletesItsStation)
 TEST_F(SiteFile, NewRecordTakesAStoredStationAsItIsAndNamesANewOne)
 {
     database db;
-    testing::make_project(db, dir.file("p.db"));
+    testing::open_new_project(db, dir.file("p.db"));
     vorn_weather_station mead;
     mead.number = 6;
     mead.name = "Mead";

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "site/test_files.h"
+#include "support/temp_dir.h"
 
 namespace ivorn {
 namespace {

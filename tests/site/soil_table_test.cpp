@@ -2,7 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "site/soil_tables.h"
-#include "site/test_files.h"
+#include "support/new_project.h"
+#include "support/temp_dir.h"
 #include "site/vorn_soil.h"
 #include "store/recordset.h"
 
@@ -13,7 +14,7 @@ using testing::temp_dir;
 
 class SoilTable : public ::testing::Test {
 protected:
-    void SetUp() override { testing::make_project(db, dir.file("p.db")); }
+    void SetUp() override { testing::open_new_project(db, dir.file("p.db")); }
 
     vorn_soil soil_with_layers(std::int32_t number, int layers)
     {

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace ivorn {
 namespace {
 
@@ -19,18 +22,6 @@ vorn_soil sound_soil(int layers)
         soil.layers[field_capacity][i] = 0.3f;
     }
     return soil;
-}
-
-TEST(Soil, DefaultsOfANewSoil)
-{
-    const vorn_soil soil;
-    EXPECT_EQ(soil.number, 0);
-    EXPECT_EQ(soil.layer_count, 0);
-    EXPECT_FLOAT_EQ(soil.albedo, 0.1f);
-    EXPECT_FLOAT_EQ(soil.initial_groundwater_storage, 5.0f);
-    EXPECT_FLOAT_EQ(soil.maximum_groundwater_storage, 100.0f);
-    EXPECT_FLOAT_EQ(soil.previous_years_cultivation, 100.0f);
-    EXPECT_FLOAT_EQ(soil.layers[organic_carbon][9], 0.0f);
 }
 
 TEST(Soil, ValidateWiltingPointAtFieldCapacityFailsOnlyThatLayer)
@@ -76,54 +67,46 @@ TEST(Soil, ValidatePassesASoundSoil)
     EXPECT_EQ(log, "");
 }
 
-TEST(Soil, InsertLayerRefusedAtTheMaximum)
+// Each edit on a soil of `layers` layers with depths 1, 2, 3...: whether it is done, and the depths after.
+TEST(Soil, LayerEditsAndTheirLimits)
 {
-    vorn_soil soil = sound_soil(10);
-    const auto before = soil.layers;
-    EXPECT_FALSE(soil.insert_layer(10));
-    EXPECT_FALSE(soil.insert_layer(0));
-    EXPECT_EQ(soil.layer_count, 10);
-    EXPECT_EQ(soil.layers, before);
-}
-
-TEST(Soil, InsertLayerAtTheTopMovesEveryLayerUp)
-{
+    struct edit_case {
+        int layers;
+        bool insert;
+        int index;
+        bool done;
+        std::vector<float> depths;
+    };
+    const edit_case cases[] = {
+        {10, true, 10, false, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
+        {10, true, 0, false, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
+        {2, true, 0, true, {0, 1, 2}},
+        {2, true, 2, true, {1, 2, 0}},
+        {2, true, 3, false, {1, 2}},
+        {2, true, -1, false, {1, 2}},
+        {3, false, 0, true, {2, 3}},
+        {3, false, 2, true, {1, 2}},
+        {3, false, 3, false, {1, 2, 3}},
+        {3, false, -1, false, {1, 2, 3}},
+        {0, false, 0, false, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.layers) + (c.insert ? " insert " : " delete ") + std::to_string(c.index));
+        vorn_soil soil = sound_soil(c.layers);
+        const vorn_soil before = soil;
+        EXPECT_EQ(c.insert ? soil.insert_layer(c.index) : soil.delete_layer(c.index), c.done);
+        ASSERT_EQ(soil.layer_count, static_cast<int>(c.depths.size()));
+        for (size_t i = 0; i < c.depths.size(); ++i)
+            EXPECT_EQ(soil.layers[layer_depth][i], c.depths[i]) << i;
+        if (!c.done)
+            EXPECT_EQ(soil.layers, before.layers);
+    }
+    // An inserted layer is empty in every property; the others move with their whole column.
     vorn_soil soil = sound_soil(2);
     ASSERT_TRUE(soil.insert_layer(0));
-    EXPECT_EQ(soil.layer_count, 3);
     for (const auto& property : soil.layers)
         EXPECT_EQ(property[0], 0.0f);
-    EXPECT_EQ(soil.layers[layer_depth][1], 1.0f);
-    EXPECT_EQ(soil.layers[layer_depth][2], 2.0f);
     EXPECT_EQ(soil.layers[field_capacity][2], 0.3f);
-}
-
-TEST(Soil, InsertLayerBelowTheLastAndBeyondIt)
-{
-    vorn_soil soil = sound_soil(2);
-    EXPECT_FALSE(soil.insert_layer(3));
-    EXPECT_FALSE(soil.insert_layer(-1));
-    ASSERT_TRUE(soil.insert_layer(2));
-    EXPECT_EQ(soil.layer_count, 3);
-    EXPECT_EQ(soil.layers[layer_depth][1], 2.0f);
-    EXPECT_EQ(soil.layers[layer_depth][2], 0.0f);
-}
-
-TEST(Soil, DeleteLayerAtTheEdges)
-{
-    vorn_soil soil = sound_soil(3);
-    EXPECT_FALSE(soil.delete_layer(3));
-    EXPECT_FALSE(soil.delete_layer(-1));
-    ASSERT_TRUE(soil.delete_layer(0));
-    EXPECT_EQ(soil.layer_count, 2);
-    EXPECT_EQ(soil.layers[layer_depth][0], 2.0f);
-    EXPECT_EQ(soil.layers[layer_depth][1], 3.0f);
-    ASSERT_TRUE(soil.delete_layer(1));
-    EXPECT_EQ(soil.layer_count, 1);
-    EXPECT_EQ(soil.layers[layer_depth][0], 2.0f);
-
-    vorn_soil empty;
-    EXPECT_FALSE(empty.delete_layer(0));
 }
 
 TEST(Soil, CopyFromKeepsTheNumberAndCopiesEveryArray)

@@ -6,7 +6,6 @@
 
 #include "core/line_reader.h"
 #include "support/made_up_dataset.h"
-#include "support/scratch_directory.h"
 #include "support/temp_dir.h"
 
 namespace ivorn {
@@ -130,7 +129,7 @@ protected:
                                     dir.file("ivOpList.dat"), log);
     }
 
-    testing::scratch_directory dir;
+    testing::temp_dir dir;
     subarea_list list;
 };
 

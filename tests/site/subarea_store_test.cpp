@@ -7,7 +7,8 @@
 #include "core/text_utils.h"
 #include "site/soil_tables.h"
 #include "site/subarea_tables.h"
-#include "site/test_files.h"
+#include "support/new_project.h"
+#include "support/temp_dir.h"
 #include "store/recordset.h"
 
 namespace ivorn {
@@ -15,7 +16,7 @@ namespace {
 
 class SubareaRows : public ::testing::Test {
 protected:
-    void SetUp() override { testing::make_project(db, dir.file("p.db")); }
+    void SetUp() override { testing::open_new_project(db, dir.file("p.db")); }
 
     // Every bound member a value of its own, from `seed` on.
     static void number_members(vorn_subarea& subarea, float seed)

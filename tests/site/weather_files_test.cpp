@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "core/line_reader.h"
-#include "site/test_files.h"
+#include "support/temp_dir.h"
 #include "site/vorn_weather_station.h"
 
 namespace ivorn {

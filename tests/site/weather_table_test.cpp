@@ -1,7 +1,8 @@
 // Weather stations in "Weather" and "Weather by Month": save, load, the list and deletion.
 #include <gtest/gtest.h>
 
-#include "site/test_files.h"
+#include "support/new_project.h"
+#include "support/temp_dir.h"
 #include "site/vorn_weather_station.h"
 #include "site/weather_tables.h"
 #include "store/recordset.h"
@@ -11,7 +12,7 @@ namespace {
 
 class WeatherTable : public ::testing::Test {
 protected:
-    void SetUp() override { testing::make_project(db, dir.file("p.db")); }
+    void SetUp() override { testing::open_new_project(db, dir.file("p.db")); }
 
     vorn_weather_station station(std::int32_t number, const std::string& name)
     {

@@ -11,7 +11,7 @@ namespace ivorn::testing {
 
 struct dataset_file {
     const char* name; // relative to the data set's directory; may name a subdirectory
-    const char* text; // the file's bytes
+    std::string text; // the file's bytes
 };
 
 const std::vector<dataset_file>& made_up_dataset_files();

@@ -1,4 +1,5 @@
-// A private temporary directory per test, removed afterwards.
+// A private temporary directory per test, removed afterwards, and the whole-file helpers
+// the tests use to write input bytes and compare output bytes literally.
 #pragma once
 
 #include <filesystem>
@@ -15,12 +16,13 @@ public:
 
     const std::filesystem::path& path() const { return path_; }
     std::string file(const std::string& name) const { return (path_ / name).string(); }
+    // The directory with its trailing separator, as run requests hold it.
+    std::string directory() const { return path_.string() + "/"; }
 
 private:
     std::filesystem::path path_;
 };
 
-// Whole-file helpers for expected bytes.
 std::string read_file(const std::string& path);
 void write_file(const std::string& path, const std::string& bytes);
 

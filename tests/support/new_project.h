@@ -1,4 +1,4 @@
-// Scratch files and project databases for the site and shell tests.
+// A fresh project database with every table, opened, for tests that need one.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -6,12 +6,11 @@
 #include <string>
 
 #include "shell/project_database.h"
-#include "support/temp_dir.h"
+#include "store/database.h"
 
 namespace ivorn::testing {
 
-// A new project database in `path`, opened.
-inline void make_project(database& db, const std::string& path)
+inline void open_new_project(database& db, const std::string& path)
 {
     std::string log;
     ASSERT_TRUE(create_project_database(path, log)) << log;
