@@ -10,7 +10,6 @@
 #include <regex>
 
 #include "support/run_cli.h"
-#include "support/scratch_directory.h"
 #include "support/temp_dir.h"
 
 namespace ivorn {
@@ -52,7 +51,7 @@ protected:
         return rows;
     }
 
-    testing::scratch_directory dir;
+    testing::temp_dir dir;
     std::string db = shell_quote(dir.file("demo.mdb"));
 };
 

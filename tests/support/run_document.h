@@ -17,7 +17,6 @@
 #include "shell/project_database.h"
 #include "support/fake_user_interface.h"
 #include "support/made_up_dataset.h"
-#include "support/scratch_directory.h"
 #include "support/temp_dir.h"
 
 namespace ivorn::testing {
@@ -109,7 +108,7 @@ protected:
 
     std::string last_error_list_text() const { return ui.error_lists.empty() ? "" : ui.error_lists.back().text; }
 
-    scratch_directory scratch;
+    temp_dir scratch;
     app_settings settings;
     fake_user_interface ui;
     posix_model_launcher launcher;
