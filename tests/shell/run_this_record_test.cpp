@@ -92,7 +92,7 @@ TEST_F(RunThisRecord, CancelledModelDoesNotCancelTheNextRun)
     {
         testing::scoped_environment failure("IVORN_STAND_IN_FAILURE", "hang");
         std::thread stop([this] {
-            while (!model_file_exists("vorn.OUT"))
+            for (int i = 0; i < 1500 && !model_file_exists("vorn.OUT"); ++i) // at most half a minute
                 std::this_thread::sleep_for(std::chrono::milliseconds(20));
             launcher.request_cancel();
         });
