@@ -126,7 +126,8 @@ TEST_F(IvornRun, InterruptEndsAHungModel)
             "IVORN_STAND_IN_FAILURE=hang " + std::string(IVORN_CLI_PATH) + " --settings " + shell_quote(dir.file("settings.ini"))
             + " --model " + shell_quote(dir.file("model/vorn_stand_in")) + " run " + db + c.arguments + " >"
             + shell_quote(dir.file("out")) + " 2>" + shell_quote(dir.file("err")) + " & pid=$!; "
-            + "while [ ! -f " + shell_quote(dir.file("model/vorn.OUT")) + " ]; do sleep 0.05; done; sleep 0.2; "
+            + "i=0; while [ ! -f " + shell_quote(dir.file("model/vorn.OUT")) + " ] && [ $i -lt 600 ]; do sleep 0.05; "
+            + "i=$((i+1)); done; sleep 0.2; "
             + c.interrupts + "; wait $pid; exit $?";
         const int raw = std::system(("sh -c " + shell_quote(script)).c_str());
         EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 1) << c.arguments;
