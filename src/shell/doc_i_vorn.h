@@ -188,6 +188,13 @@ private:
     const list_output_variable_descriptions* output_variables_ = nullptr;
     int* selection_changed_ = nullptr;
     run_set_report last_run_set_;
+    struct run_set_state {
+        bool stopped = false;          // no further record runs
+        bool stopped_by_rule = false;  // a stop rule ended the set
+        bool first_failure_kept = false;
+    };
+    bool run_set_member(const run_set_options& options, long position, run_context& context,
+                        model_file_writer* basin, run_set_state& state, std::string& log);
     // Argument of the move in progress (Go To's position, Search's ID).
     long wanted_position_ = 0;
     std::int32_t wanted_id_ = 0;

@@ -26,6 +26,45 @@ std::string local_time_text()
 
 } // namespace
 
+// One record of a set after it was loaded: precheck with its stop rule, the launch with its stop
+// rule or error files, then the archive and renames. True when the run succeeded.
+bool doc_i_vorn::run_set_member(const run_set_options& options, long position, run_context& context,
+                                model_file_writer* basin, run_set_state& state, std::string& log)
+{
+    if (!precheck_record(context, log)) {
+        if (options.stop_on_precheck_error) {
+            ui_.show_error_list("Don't run VORN til this is fixed", "Ok", log);
+            log += format_printf("Stop due to precheck error at %ld\r\n", position);
+            state.stopped = state.stopped_by_rule = true;
+            return false;
+        }
+        log += format_printf("Precheck warning, %ld\r\n", position);
+    }
+    ui_.set_status_text(format_printf("Running VORN%d #%ld ID=%ld", settings_.vorn_version, position,
+                                      static_cast<long>(record_->id)));
+    std::string console;
+    const bool ran = launch_model(context, options.realtime_priority, console, log);
+    if (ran) {
+        record_->modified = false;
+    } else if (options.stop_on_run_error) {
+        ui_.show_error_list("VORN appears to have failed", "", console);
+        log += "Stop due to run error\r\n";
+        state.stopped = state.stopped_by_rule = true;
+    } else {
+        log += format_printf("**Error, record %ld - %s.\r\n", position, local_time_text().c_str());
+        if (!state.first_failure_kept)
+            keep_first_failure(context, console, log);
+        state.first_failure_kept = true;
+    }
+    if (options.save_input_files)
+        archive_run_files(context, log);
+    if (output_variables_ && output_variables_->switch_on(29))
+        rename_final_soil_tables(context, log);
+    if (options.save_swat_files)
+        rename_swat_output(context, basin, log);
+    return ran;
+}
+
 bool doc_i_vorn::run_all_records()
 {
     if (!db_ || !record_ || !launcher_)
@@ -75,8 +114,8 @@ bool doc_i_vorn::run_all_records()
     log += format_printf("Attempting %d runs.\r\n", static_cast<int>(planned));
     long attempted = 0;
     long successful = 0;
-    bool first_failure_kept = false;
-    bool stopped = false;
+    run_set_state state;
+    bool& stopped = state.stopped;
     const auto start = std::chrono::steady_clock::now();
     auto end = start;
     if (store_before_leaving(log) && !records_.empty()) {
@@ -87,43 +126,13 @@ bool doc_i_vorn::run_all_records()
                 last_run_set_.cancelled = true;
                 break;
             }
-            load_entry(*entry, log);
-            context = make_run_context();
-            bool precheck_stop = false;
-            if (!precheck_record(context, log)) {
-                if (options.stop_on_precheck_error) {
-                    ui_.show_error_list("Don't run VORN til this is fixed", "Ok", log);
-                    log += format_printf("Stop due to precheck error at %ld\r\n", position);
-                    stopped = precheck_stop = true;
-                    last_run_set_.stopped = true;
-                } else {
-                    log += format_printf("Precheck warning, %ld\r\n", position);
-                }
-            }
-            if (!precheck_stop) {
-                ui_.set_status_text(format_printf("Running VORN%d #%ld ID=%ld", settings_.vorn_version, position,
-                                                  static_cast<long>(record_->id)));
-                std::string console;
-                if (launch_model(context, options.realtime_priority, console, log)) {
-                    record_->modified = false;
+            if (load_entry(*entry, log)) {
+                context = make_run_context();
+                if (run_set_member(options, position, context, basin.is_open() ? &basin : nullptr, state, log))
                     ++successful;
-                } else if (options.stop_on_run_error) {
-                    ui_.show_error_list("VORN appears to have failed", "", console);
-                    log += "Stop due to run error\r\n";
-                    stopped = true;
-                    last_run_set_.stopped = true;
-                } else {
-                    log += format_printf("**Error, record %ld - %s.\r\n", position, local_time_text().c_str());
-                    if (!first_failure_kept)
-                        keep_first_failure(context, console, log);
-                    first_failure_kept = true;
-                }
-                if (options.save_input_files)
-                    archive_run_files(context, log);
-                if (output_variables_ && output_variables_->switch_on(29))
-                    rename_final_soil_tables(context, log);
-                if (options.save_swat_files)
-                    rename_swat_output(context, basin.is_open() ? &basin : nullptr, log);
+            } else {
+                // Running it would run the previous record's values under the old ID.
+                log += format_printf("Record at position %ld could not be loaded; it is not run.\r\n", position);
             }
             ++attempted;
             ui_.progress_set_position(static_cast<int>(attempted));
@@ -138,6 +147,7 @@ bool doc_i_vorn::run_all_records()
         if (had_current)
             make_current(remembered, log);
     }
+    last_run_set_.stopped = state.stopped_by_rule;
     ui_.progress_close();
     const double elapsed = std::chrono::duration<double>(end - start).count();
     last_run_set_.closing = format_printf("%ld runs, %ld successful runs.\r\n", attempted, successful)
