@@ -208,39 +208,32 @@ bool control_record::load(database& db, recordset& set, std::int32_t row_id, std
 
 bool control_record::store(database& db, std::int32_t row_id, std::string& log)
 {
-    if (!modified)
-        return true;
-    transaction work(db);
-    recordset set;
-    bool ok = set.open(db, control_records_table(), filter_by("ID", field_value(std::int64_t{row_id})), log);
-    if (ok && set.is_empty()) {
-        log += format_printf("Unable to find control record %d\r\n", row_id);
-        ok = false;
-    }
-    if (ok) {
-        set.edit();
-        save_to_row(set);
-        ok = set.update(log);
-    }
-    ok = ok && save_related(db, log) && work.commit(log);
-    if (!ok)
-        modified = true;
-    else
-        mark_related_stored();
-    return ok;
+    return !modified || write_with_related(db, &row_id, log);
 }
 
-bool control_record::insert(database& db, std::string& log)
+bool control_record::insert(database& db, std::string& log) { return write_with_related(db, nullptr, log); }
+
+// The record's own row (the one of `existing_row_id`, or a new one when that is null) and its
+// related rows, in one transaction. On failure the record stays modified.
+bool control_record::write_with_related(database& db, const std::int32_t* existing_row_id, std::string& log)
 {
     transaction work(db);
     recordset set;
-    bool ok = set.open(db, control_records_table(), filter_by("ID", field_value(std::int64_t{id})), log);
-    if (ok && !set.is_empty()) {
-        log += format_printf("Record ID %d is already in use.\r\n", id);
+    const std::int32_t key = existing_row_id ? *existing_row_id : id;
+    bool ok = set.open(db, control_records_table(), filter_by("ID", field_value(std::int64_t{key})), log);
+    if (ok && existing_row_id && set.is_empty()) {
+        log += format_printf("Unable to find control record %d\r\n", key);
+        ok = false;
+    }
+    if (ok && !existing_row_id && !set.is_empty()) {
+        log += format_printf("Record ID %d is already in use.\r\n", key);
         ok = false;
     }
     if (ok) {
-        set.add_new();
+        if (existing_row_id)
+            set.edit();
+        else
+            set.add_new();
         save_to_row(set);
         ok = set.update(log);
     }

@@ -190,6 +190,7 @@ public:
     bool modified = true;
 
 private:
+    bool write_with_related(database& db, const std::int32_t* existing_row_id, std::string& log);
     // The site data of the run, each loaded, stored and deleted by the record kind that owns it.
     // Each step is one place to fill in; an empty step has nothing to do and succeeds.
     void reset_owned_members();
