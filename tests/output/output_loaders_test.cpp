@@ -22,141 +22,24 @@ const std::string acy1 = testing::headings(8) + R"file(        1         2 CORN 
 const std::string acy2 = testing::headings(9) + R"file(        2                 4 WWHT      1.00      2.00      3.00      6.00      7.00      8.00                          9.00                                                                                     40.00      5.00
 )file";
 
-const std::string acn1 = testing::headings(7) + R"file(
-
-         1990
-                 1
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-                      1.000   2.000   3.000   6.000
-
-
-
-
-
-                      0.100   0.200   0.300   0.600
-
-                      0.500   0.500   0.000   1.000
-
-
-         1991
-                 2
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-                      1.000   1.000   1.000   3.000
-
-
-
-
-
-                      1.000   1.000   1.000   3.000
-
-                      0.000   0.000   0.000   0.000
-
-
-         1987
-                 1
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-                      1.000   1.000   1.000   3.000
-
-
-
-
-
-                      1.000   1.000   1.000   3.000
-
-                      1.000   1.000   1.000   3.000
-)file";
-
-const std::string acn2 = testing::headings(8) + R"file(
-
-         1990
-                 12345
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-                      1.000   2.000   3.000   6.000
-
-
-
-
-
-                      0.100   0.200   0.300   0.600
-
-                      0.500   0.500   0.000   1.000
-)file";
+// One year's block of the carbon and nitrogen file: the year, the subarea, then the three total
+// lines this loader reads at their fixed distances (the first totals, the carbon, the salt).
+std::string acn_block(const char* year, const char* subarea, const char* first, const char* carbon, const char* salt)
+{
+    const std::string indent(22, ' ');
+    return std::string("\n\n         ") + year + "\n                 " + subarea + "\n" + std::string(20, '\n') + indent
+           + first + "\n" + std::string(5, '\n') + indent + carbon + "\n\n" + indent + salt + "\n";
+}
+
+const char* const ones = "1.000   1.000   1.000   3.000";
+const std::string acn1 =
+    testing::headings(7)
+    + acn_block("1990", "1", "1.000   2.000   3.000   6.000", "0.100   0.200   0.300   0.600", "0.500   0.500   0.000   1.000")
+    + acn_block("1991", "2", ones, ones, "0.000   0.000   0.000   0.000") + acn_block("1987", "1", ones, ones, ones);
+
+const std::string acn2 = testing::headings(8)
+                         + acn_block("1990", "12345", "1.000   2.000   3.000   6.000", "0.100   0.200   0.300   0.600",
+                                     "0.500   0.500   0.000   1.000");
 
 const std::string aps1 = testing::headings(9) + R"file(     1  101         3   10.00    2.00    3.00    4.00    5.00    6.00 ATRAZINE               1.0000       2.0000       3.0000       4.0000       5.0000       6.0000       7.0000       8.0000       9.0000      10.0000
                                                                       METOLACHLOR           10.0000      20.0000      30.0000      40.0000      50.0000      60.0000      70.0000      80.0000      90.0000     100.0000

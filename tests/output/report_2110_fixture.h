@@ -10,13 +10,41 @@ namespace ivorn::testing {
 
 namespace report_2110_rows {
 
-inline std::string row(const char* name, const double (&months)[12], const char* annual)
+inline std::string row(const char* name, const double (&months)[12], const char* annual,
+                       const char* format = "%9.2f")
 {
-    char text[160];
+    char text[200];
     int at = std::snprintf(text, sizeof text, "%5s", name);
     for (double value : months)
-        at += std::snprintf(text + at, sizeof text - at, "%9.2f", value);
+        at += std::snprintf(text + at, sizeof text - at, format, value);
     return std::string(text) + annual + "\n";
+}
+
+// The monthly table: every month holds the year's total / 12; totals double in year 2 (TMX goes
+// from 20 to 30) and from Q on are 12 + k. Year 1 prints a blank AVOL total after a December of 33
+// and a starred NITR total; RSD holds the month's number.
+inline std::string monthly_rows(int year)
+{
+    const char* names[] = {"Q",  "PRK", "YP",  "SSF", "RSSF", "YN",   "QN",   "SSFN", "PRKN", "GMN", "DN",
+                           "DPRK", "NFIX", "ET", "QP", "AVOL", "NITR", "MUSL", "FNMN", "FNMA", "FNO", "RSD"};
+    std::string text;
+    for (int k = -2; k < 22; ++k) {
+        const char* name = k == -2 ? "PRCP" : k == -1 ? "TMX" : names[k];
+        const double total = k == -1 ? 10.0 * (year + 1) : year * (k == -2 ? 800.0 : std::string(name) == "ET" ? 500.0 : 12.0 + k);
+        double months[12];
+        for (int m = 0; m < 12; ++m)
+            months[m] = std::string(name) == "RSD" ? m + 1 : total / 12;
+        char annual[32];
+        std::snprintf(annual, sizeof annual, "%9.2f  %4s", total, name);
+        if (year == 1 && std::string(name) == "AVOL") {
+            months[11] = 33;
+            std::snprintf(annual, sizeof annual, "%9s  %4s", "", name);
+        }
+        if (year == 1 && std::string(name) == "NITR")
+            std::snprintf(annual, sizeof annual, "*********  %4s", name);
+        text += row(name, months, annual);
+    }
+    return text;
 }
 
 // The soil-water rows after the layer line: zero every month, the year's total 34 + k (doubled in year 2).
@@ -70,31 +98,7 @@ inline const std::string report_2110 = R"report(1
         SA       WSA
        1   101    -12.50
 1 YEAR 1
- PRCP    66.67    66.67    66.67    66.67    66.67    66.67    66.67    66.67    66.67    66.67    66.67    66.67   800.00  PRCP
-  TMX     1.67     1.67     1.67     1.67     1.67     1.67     1.67     1.67     1.67     1.67     1.67     1.67    20.00   TMX
-    Q     1.00     1.00     1.00     1.00     1.00     1.00     1.00     1.00     1.00     1.00     1.00     1.00    12.00     Q
-  PRK     1.08     1.08     1.08     1.08     1.08     1.08     1.08     1.08     1.08     1.08     1.08     1.08    13.00   PRK
-   YP     1.17     1.17     1.17     1.17     1.17     1.17     1.17     1.17     1.17     1.17     1.17     1.17    14.00    YP
-  SSF     1.25     1.25     1.25     1.25     1.25     1.25     1.25     1.25     1.25     1.25     1.25     1.25    15.00   SSF
- RSSF     1.33     1.33     1.33     1.33     1.33     1.33     1.33     1.33     1.33     1.33     1.33     1.33    16.00  RSSF
-   YN     1.42     1.42     1.42     1.42     1.42     1.42     1.42     1.42     1.42     1.42     1.42     1.42    17.00    YN
-   QN     1.50     1.50     1.50     1.50     1.50     1.50     1.50     1.50     1.50     1.50     1.50     1.50    18.00    QN
- SSFN     1.58     1.58     1.58     1.58     1.58     1.58     1.58     1.58     1.58     1.58     1.58     1.58    19.00  SSFN
- PRKN     1.67     1.67     1.67     1.67     1.67     1.67     1.67     1.67     1.67     1.67     1.67     1.67    20.00  PRKN
-  GMN     1.75     1.75     1.75     1.75     1.75     1.75     1.75     1.75     1.75     1.75     1.75     1.75    21.00   GMN
-   DN     1.83     1.83     1.83     1.83     1.83     1.83     1.83     1.83     1.83     1.83     1.83     1.83    22.00    DN
- DPRK     1.92     1.92     1.92     1.92     1.92     1.92     1.92     1.92     1.92     1.92     1.92     1.92    23.00  DPRK
- NFIX     2.00     2.00     2.00     2.00     2.00     2.00     2.00     2.00     2.00     2.00     2.00     2.00    24.00  NFIX
-   ET    41.67    41.67    41.67    41.67    41.67    41.67    41.67    41.67    41.67    41.67    41.67    41.67   500.00    ET
-   QP     2.17     2.17     2.17     2.17     2.17     2.17     2.17     2.17     2.17     2.17     2.17     2.17    26.00    QP
- AVOL     2.25     2.25     2.25     2.25     2.25     2.25     2.25     2.25     2.25     2.25     2.25    33.00           AVOL
- NITR     2.33     2.33     2.33     2.33     2.33     2.33     2.33     2.33     2.33     2.33     2.33     2.33*********  NITR
- MUSL     2.42     2.42     2.42     2.42     2.42     2.42     2.42     2.42     2.42     2.42     2.42     2.42    29.00  MUSL
- FNMN     2.50     2.50     2.50     2.50     2.50     2.50     2.50     2.50     2.50     2.50     2.50     2.50    30.00  FNMN
- FNMA     2.58     2.58     2.58     2.58     2.58     2.58     2.58     2.58     2.58     2.58     2.58     2.58    31.00  FNMA
-  FNO     2.67     2.67     2.67     2.67     2.67     2.67     2.67     2.67     2.67     2.67     2.67     2.67    32.00   FNO
-  RSD     1.00     2.00     3.00     4.00     5.00     6.00     7.00     8.00     9.00    10.00    11.00    12.00    33.00   RSD
-1
+)report" + report_2110_rows::monthly_rows(1) + R"report(1
  SOIL
  ----
  ----
@@ -107,31 +111,7 @@ inline const std::string report_2110 = R"report(1
 
  ANNUAL WATERSHED TABLE
 )report" + report_2110_rows::watershed_rows(1) + R"report(1 YEAR 2
- PRCP   133.33   133.33   133.33   133.33   133.33   133.33   133.33   133.33   133.33   133.33   133.33   133.33  1600.00  PRCP
-  TMX     2.50     2.50     2.50     2.50     2.50     2.50     2.50     2.50     2.50     2.50     2.50     2.50    30.00   TMX
-    Q     2.00     2.00     2.00     2.00     2.00     2.00     2.00     2.00     2.00     2.00     2.00     2.00    24.00     Q
-  PRK     2.17     2.17     2.17     2.17     2.17     2.17     2.17     2.17     2.17     2.17     2.17     2.17    26.00   PRK
-   YP     2.33     2.33     2.33     2.33     2.33     2.33     2.33     2.33     2.33     2.33     2.33     2.33    28.00    YP
-  SSF     2.50     2.50     2.50     2.50     2.50     2.50     2.50     2.50     2.50     2.50     2.50     2.50    30.00   SSF
- RSSF     2.67     2.67     2.67     2.67     2.67     2.67     2.67     2.67     2.67     2.67     2.67     2.67    32.00  RSSF
-   YN     2.83     2.83     2.83     2.83     2.83     2.83     2.83     2.83     2.83     2.83     2.83     2.83    34.00    YN
-   QN     3.00     3.00     3.00     3.00     3.00     3.00     3.00     3.00     3.00     3.00     3.00     3.00    36.00    QN
- SSFN     3.17     3.17     3.17     3.17     3.17     3.17     3.17     3.17     3.17     3.17     3.17     3.17    38.00  SSFN
- PRKN     3.33     3.33     3.33     3.33     3.33     3.33     3.33     3.33     3.33     3.33     3.33     3.33    40.00  PRKN
-  GMN     3.50     3.50     3.50     3.50     3.50     3.50     3.50     3.50     3.50     3.50     3.50     3.50    42.00   GMN
-   DN     3.67     3.67     3.67     3.67     3.67     3.67     3.67     3.67     3.67     3.67     3.67     3.67    44.00    DN
- DPRK     3.83     3.83     3.83     3.83     3.83     3.83     3.83     3.83     3.83     3.83     3.83     3.83    46.00  DPRK
- NFIX     4.00     4.00     4.00     4.00     4.00     4.00     4.00     4.00     4.00     4.00     4.00     4.00    48.00  NFIX
-   ET    83.33    83.33    83.33    83.33    83.33    83.33    83.33    83.33    83.33    83.33    83.33    83.33  1000.00    ET
-   QP     4.33     4.33     4.33     4.33     4.33     4.33     4.33     4.33     4.33     4.33     4.33     4.33    52.00    QP
- AVOL     4.50     4.50     4.50     4.50     4.50     4.50     4.50     4.50     4.50     4.50     4.50     4.50    54.00  AVOL
- NITR     4.67     4.67     4.67     4.67     4.67     4.67     4.67     4.67     4.67     4.67     4.67     4.67    56.00  NITR
- MUSL     4.83     4.83     4.83     4.83     4.83     4.83     4.83     4.83     4.83     4.83     4.83     4.83    58.00  MUSL
- FNMN     5.00     5.00     5.00     5.00     5.00     5.00     5.00     5.00     5.00     5.00     5.00     5.00    60.00  FNMN
- FNMA     5.17     5.17     5.17     5.17     5.17     5.17     5.17     5.17     5.17     5.17     5.17     5.17    62.00  FNMA
-  FNO     5.33     5.33     5.33     5.33     5.33     5.33     5.33     5.33     5.33     5.33     5.33     5.33    64.00   FNO
-  RSD     1.00     2.00     3.00     4.00     5.00     6.00     7.00     8.00     9.00    10.00    11.00    12.00    66.00   RSD
-1
+)report" + report_2110_rows::monthly_rows(2) + R"report(1
  SOIL
  ----
  ----

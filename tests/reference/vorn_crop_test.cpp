@@ -90,22 +90,16 @@ TEST_F(CropFile, WithoutHeaderAndWithWindowsLineEnds)
     EXPECT_EQ(bytes.substr(458), "\r\n");
 }
 
-TEST_F(CropFile, RoundTripKeepsEveryField)
+TEST_F(CropFile, ReadBackWritesTheSameBytes)
 {
     crops.add(numbered_crop());
     ASSERT_TRUE(write_crop_file(crops, path, 2110, line_end_style::crlf));
+    const std::string first = read_file(path);
     vorn_production_supply_list read_back;
     ASSERT_TRUE(read_crop_file(read_back, path, log));
     EXPECT_EQ(log, "Crop records read: 1\r\n");
-    ASSERT_EQ(read_back.count(), 1u);
-    const auto* crop = dynamic_cast<const vorn_crop*>(read_back.first());
-    ASSERT_NE(crop, nullptr);
-    const auto original = numbered_crop();
-    EXPECT_EQ(crop->number, 12);
-    EXPECT_EQ(crop->name, "CO");
-    EXPECT_EQ(crop->category, 4);
-    for (size_t i = 0; i < file_order.size(); ++i)
-        EXPECT_EQ((*crop).*file_order[i], (*original).*file_order[i]) << "parameter " << i;
+    ASSERT_TRUE(write_crop_file(read_back, path, 2110, line_end_style::crlf));
+    EXPECT_EQ(read_file(path), first);
 }
 
 TEST_F(CropFile, StopRulesAndTruncatedCategory)

@@ -85,26 +85,18 @@ TEST_F(TillageFile, LinesAndHeadersPerVersion)
     EXPECT_EQ((shared_part + "  28.500  29.500").size(), 251u);
 }
 
-TEST_F(TillageFile, RoundTripDropsFractionsOfTheWholeFields)
+TEST_F(TillageFile, ReadBackWritesTheSameBytesButDropsFractionsOfTheWholeFields)
 {
     operations.add(disk_harrow());
     ASSERT_TRUE(operations.write_tillage_file(path, 1307, line_end_style::crlf));
+    const std::string first = read_file(path);
     operation_list_class back;
     ASSERT_TRUE(back.read_tillage_file(path, 1307, log));
     ASSERT_EQ(back.count(), 1u);
-    const vorn_operation& op = *back.first();
-    EXPECT_EQ(op.number, 3);
-    EXPECT_EQ(op.name, "DISKHARR");
-    EXPECT_EQ(op.pcd, "TRAC");
-    EXPECT_EQ(op.pric, 12.0f);
-    EXPECT_EQ(op.plst, 1.0f);
-    EXPECT_EQ(op.wdt, 6.5f);
-    EXPECT_EQ(op.dki, 22.5f);
-    EXPECT_EQ(op.code, 7);
-    EXPECT_EQ(op.fpop, 27.5f);
-    EXPECT_EQ(op.tcem, 28.5f);
-    EXPECT_EQ(op.stir, 29.5f);
-    EXPECT_EQ(op.cost, 0.0f);
+    EXPECT_EQ(back.first()->pric, 12.0f);
+    EXPECT_EQ(back.first()->cost, 0.0f);
+    ASSERT_TRUE(back.write_tillage_file(path, 1307, line_end_style::crlf));
+    EXPECT_EQ(read_file(path), first);
 }
 
 TEST_F(TillageFile, OlderFileReadAsNewerPutsCostIntoTcem)

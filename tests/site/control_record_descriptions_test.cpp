@@ -7,8 +7,8 @@
 #include <initializer_list>
 
 #include "core/text_utils.h"
-#include "shell/project_database.h"
 #include "site/control_record_table.h"
+#include "support/new_project.h"
 #include "support/temp_dir.h"
 
 namespace ivorn {
@@ -26,9 +26,7 @@ class Descriptions : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::string log;
-        ASSERT_TRUE(create_project_database(scratch.file("i_VORN.mdb"), log)) << log;
-        ASSERT_TRUE(open_project_database(db, scratch.file("i_VORN.mdb"), log)) << log;
+        testing::open_new_project(db, scratch.file("i_VORN.mdb"));
         list.set_observer(&observer);
     }
 
