@@ -12,7 +12,7 @@ bool cli_session::start(const global_options& options, std::string& error)
     stored.read(*store_);
     effective = stored;
     if (!options.model.empty())
-        effective.model_executable.set_full_path(options.model), set_setting(effective, "Files/VORN2110", options.model, error);
+        set_setting(effective, "Files/VORN2110", options.model, error);
     if (options.model_version)
         effective.vorn_version = *options.model_version;
     if (!options.line_ends.empty() && !set_setting(effective, "Settings/ModelLineEnds", options.line_ends, error))
