@@ -47,19 +47,21 @@ bool cli_session::finish()
     return store_->sync();
 }
 
-void print_log(const std::string& log)
+std::string terminal_text(const std::string& text)
 {
-    std::string text;
-    text.reserve(log.size());
-    for (size_t i = 0; i < log.size(); ++i) {
-        if (log[i] == '\r' && i + 1 < log.size() && log[i + 1] == '\n')
+    std::string result;
+    result.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
             continue;
-        text.push_back(log[i]);
+        result.push_back(text[i]);
     }
-    std::cerr << text;
-    if (!text.empty() && text.back() != '\n')
-        std::cerr << '\n';
+    if (!result.empty() && result.back() != '\n')
+        result.push_back('\n');
+    return result;
 }
+
+void print_log(const std::string& log) { std::cerr << terminal_text(log); }
 
 bool file_exists(const std::string& path)
 {

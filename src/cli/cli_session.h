@@ -41,6 +41,8 @@ private:
 // Exit statuses of the command-line contract.
 enum exit_status { exit_ok = 0, exit_failed = 1, exit_usage = 2 };
 
+// The run logs end their lines in "\r\n"; a terminal wants "\n", and a last line end.
+std::string terminal_text(const std::string& text);
 void print_log(const std::string& log);
 bool file_exists(const std::string& path);
 

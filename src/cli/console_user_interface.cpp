@@ -1,5 +1,6 @@
 // Console implementation of the user-interface port.
 #include "cli/console_user_interface.h"
+#include "cli/cli_session.h"
 
 #include <csignal>
 #include <iostream>
@@ -11,31 +12,16 @@ volatile std::sig_atomic_t cancel_requested = 0;
 
 extern "C" void on_interrupt(int) { cancel_requested = 1; }
 
-// The run logs end their lines in "\r\n"; a terminal wants "\n".
-std::string console_text(const std::string& text)
-{
-    std::string result;
-    result.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-            continue;
-        result.push_back(text[i]);
-    }
-    if (!result.empty() && result.back() != '\n')
-        result.push_back('\n');
-    return result;
-}
-
 } // namespace
 
 console_user_interface::console_user_interface() : err_(std::cerr) {}
 
 console_user_interface::console_user_interface(std::ostream& err) : err_(err) {}
 
-void console_user_interface::print(const std::string& text) { err_ << console_text(text) << std::flush; }
+void console_user_interface::print(const std::string& text) { err_ << terminal_text(text) << std::flush; }
 
 // A message box's text is the command's result ("File read ok", "Record OK."): standard output.
-void console_user_interface::message_box(const std::string& text) { std::cout << console_text(text) << std::flush; }
+void console_user_interface::message_box(const std::string& text) { std::cout << terminal_text(text) << std::flush; }
 
 bool console_user_interface::show_error_list(const std::string& caption, const std::string&, const std::string& text)
 {
