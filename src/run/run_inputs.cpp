@@ -14,22 +14,35 @@ namespace {
 
 bool list_present(const list_class* list) { return list != nullptr && !list->empty(); }
 
-void write_reference_files(const run_context& context, std::string& log)
+// A reference file that cannot be written fails the step: the model would otherwise read the
+// file an earlier run left there.
+bool write_reference_files(const run_context& context, std::string& log)
 {
     const auto& settings = context.settings;
+    bool ok = true;
+    const auto check = [&](bool written, const char* name) {
+        if (!written) {
+            log += "ERROR, unable to open VORN file:" + model_path(context, name) + "\r\n";
+            ok = false;
+        }
+    };
     if (context.operations)
-        context.operations->write_tillage_file(model_path(context, file_names::tillage), settings.vorn_version,
-                                               settings.line_ends);
+        check(context.operations->write_tillage_file(model_path(context, file_names::tillage), settings.vorn_version,
+                                                     settings.line_ends),
+              file_names::tillage);
     if (context.crops)
-        write_crop_file(*context.crops, model_path(context, file_names::crops), settings.vorn_version,
-                        settings.line_ends);
+        check(write_crop_file(*context.crops, model_path(context, file_names::crops), settings.vorn_version,
+                              settings.line_ends),
+              file_names::crops);
     if (context.fertilizers)
-        context.fertilizers->write_file(model_path(context, file_names::fertilizers), settings.vorn_version,
-                                        settings.line_ends);
+        check(context.fertilizers->write_file(model_path(context, file_names::fertilizers), settings.vorn_version,
+                                              settings.line_ends),
+              file_names::fertilizers);
     if (context.pesticides)
-        context.pesticides->write_file(model_path(context, file_names::pesticides), settings.vorn_version,
-                                       settings.line_ends);
-    (void)log;
+        check(context.pesticides->write_file(model_path(context, file_names::pesticides), settings.vorn_version,
+                                             settings.line_ends),
+              file_names::pesticides);
+    return ok;
 }
 
 // The final soil table the previous run of this record left for a subarea, found whatever the
@@ -135,7 +148,7 @@ bool write_list_files(run_context& context, std::string& log)
         ok = false;
     write_print_file(context.output_variables, settings.vorn_version, model_path(context, file_names::print),
                      settings.line_ends, log);
-    write_reference_files(context, log);
+    ok = write_reference_files(context, log) && ok;
     return ok;
 }
 

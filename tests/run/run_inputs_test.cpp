@@ -66,6 +66,14 @@ TEST_F(RunInputs, ListFilesByVersionAndFailingOnlyOnTheModelFileList)
     ASSERT_TRUE(write_list_files(context, log));
     EXPECT_FALSE(model_file_exists("ivCrop.dat"));
 
+    // A reference file that cannot be written fails the step rather than leave an older one.
+    std::filesystem::remove(model_file("ivTill.dat"));
+    std::filesystem::create_directory(model_file("ivTill.dat"));
+    log.clear();
+    EXPECT_FALSE(write_list_files(context, log));
+    EXPECT_EQ(log, "ERROR, unable to open VORN file:" + model_file("ivTill.dat") + "\r\n");
+    std::filesystem::remove(model_file("ivTill.dat"));
+
     context.settings.working_directory = scratch.file("absent") + "/";
     const std::string absent = context.settings.working_directory;
     log.clear();
