@@ -73,8 +73,9 @@ TEST(Soil, LayerEditsAndTheirLimits)
         ASSERT_EQ(soil.layer_count, static_cast<int>(c.depths.size()));
         for (size_t i = 0; i < c.depths.size(); ++i)
             EXPECT_EQ(soil.layers[layer_depth][i], c.depths[i]) << i;
-        if (!c.done)
+        if (!c.done) {
             EXPECT_EQ(soil.layers, before.layers);
+        }
     }
     // An inserted layer is empty in every property; the others move with their whole column.
     vorn_soil soil = sound_soil(2);

@@ -7,7 +7,6 @@
 #include <csignal>
 #include <filesystem>
 
-#include "run/model_launcher.h"
 #include "support/stand_in_inputs.h"
 #include "support/temp_dir.h"
 
