@@ -1,35 +1,17 @@
 // `ivorn import` end to end: exit statuses, what goes to standard output and standard error.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <sys/wait.h>
-
+#include "support/run_cli.h"
 #include "support/temp_dir.h"
 
 namespace ivorn {
 namespace {
 
-struct run_result {
-    int status = -1;
-    std::string out;
-};
-
-// Runs ivorn with its own settings file; standard error joins standard output after a marker.
-run_result run_ivorn(const testing::temp_dir& dir, const std::string& arguments)
+// Standard output, then standard error after a marker.
+testing::cli_result run_ivorn(const testing::temp_dir& dir, const std::string& arguments)
 {
-    const std::string command = std::string(IVORN_CLI_PATH) + " --settings '" + dir.file("s.ini") + "' " + arguments +
-                                " 2>'" + dir.file("err.txt") + "'";
-    run_result result;
-    std::FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return result;
-    char buffer[4096];
-    size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        result.out.append(buffer, got);
-    const int status = pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.out += "|" + testing::read_file(dir.file("err.txt"));
+    testing::cli_result result = testing::run_ivorn(dir.file("s.ini"), arguments);
+    result.out += "|" + result.err;
     return result;
 }
 

@@ -1,37 +1,19 @@
 // `ivorn records` end to end: the list on standard output, refusals on standard error with exit 1.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <fstream>
 #include <string>
 
-#include "core/text_utils.h"
 #include "shell/project_database.h"
+#include "support/run_cli.h"
 #include "support/temp_dir.h"
 
 namespace ivorn {
 namespace {
 
-struct command_result {
-    int status = -1;
-    std::string out;
-};
-
-command_result run_ivorn(const testing::temp_dir& scratch, const std::string& arguments)
+testing::cli_result run_ivorn(const testing::temp_dir& scratch, const std::string& arguments)
 {
-    const std::string command = std::string(IVORN_CLI_PATH) + " --settings '" + scratch.file("settings.ini") + "' "
-                                + arguments + " 2>'" + scratch.file("stderr.txt") + "'";
-    command_result result;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe)
-        return result;
-    char buffer[4096];
-    size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        result.out.append(buffer, got);
-    const int status = ::pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
+    return testing::run_ivorn(scratch.file("settings.ini"), arguments);
 }
 
 TEST(RecordsCommand, ListsPositionIdAndDescription)
@@ -50,7 +32,7 @@ TEST(RecordsCommand, ListsPositionIdAndDescription)
     for (const char* record_list : {"1", "0"}) {
         SCOPED_TRACE(record_list);
         ASSERT_EQ(run_ivorn(scratch, std::string("config set Settings/RecordList ") + record_list).status, 0);
-        const command_result result = run_ivorn(scratch, "records '" + path + "'");
+        const testing::cli_result result = run_ivorn(scratch, "records '" + path + "'");
         EXPECT_EQ(result.status, 0);
         EXPECT_EQ(result.out, "1\t3\tRun 'three'\n2\t12\tNorth field\n");
     }
@@ -62,7 +44,7 @@ TEST(RecordsCommand, RefusesMissingAndForeignFiles)
     EXPECT_EQ(run_ivorn(scratch, "records '" + scratch.file("none.mdb") + "'").status, 1);
     EXPECT_FALSE(std::ifstream(scratch.file("none.mdb")).good());
     std::ofstream(scratch.file("text.mdb")) << "text\n";
-    const command_result result = run_ivorn(scratch, "records '" + scratch.file("text.mdb") + "'");
+    const testing::cli_result result = run_ivorn(scratch, "records '" + scratch.file("text.mdb") + "'");
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(run_ivorn(scratch, "records").status, 2);

@@ -28,9 +28,8 @@ TEST(ListClass, AddAppendsAndReturnsThePreviousTail)
     typed_list<numbered> list;
     EXPECT_EQ(list.add(std::make_unique<numbered>(1)), nullptr);
     list.add(std::make_unique<numbered>(2));
-    numbered* third = list.at(1) ? nullptr : nullptr;
     list.add(std::make_unique<numbered>(3));
-    third = list.at(2);
+    numbered* third = list.at(2);
     EXPECT_EQ(list.add(std::make_unique<numbered>(4)), third);
     ASSERT_EQ(list.count(), 4u);
     int expected = 1;
@@ -39,17 +38,9 @@ TEST(ListClass, AddAppendsAndReturnsThePreviousTail)
     EXPECT_EQ(list.first()->next(), list.at(1));
     EXPECT_EQ(list.last()->next(), nullptr);
     EXPECT_EQ(list.at(list.count()), nullptr);
+    EXPECT_EQ(typed_list<numbered>().first(), nullptr);
     EXPECT_EQ(list.find_by_number(3), third);
     EXPECT_EQ(list.find_by_number(9), nullptr);
-}
-
-TEST(ListClass, EmptyListAnswers)
-{
-    typed_list<numbered> list;
-    EXPECT_EQ(list.first(), nullptr);
-    EXPECT_EQ(list.last(), nullptr);
-    EXPECT_EQ(list.count(), 0u);
-    EXPECT_EQ(list.at(0), nullptr);
 }
 
 TEST(ListClass, InsertAfterNullIsAdd)

@@ -1,10 +1,9 @@
 // `ivorn load-outputs` and `ivorn variables` driven as a script would drive them.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "output_load_fixture.h"
 #include "report_2110_fixture.h"
+#include "support/run_cli.h"
 #include "site/control_record_table.h"
 
 namespace ivorn {
@@ -28,18 +27,16 @@ protected:
         write_file(f.dir.file("settings.ini"), "");
     }
 
-    // Runs ivorn with this test's settings file and model directory; standard error goes to a file.
+    // Runs ivorn with this test's settings file and model directory.
     int ivorn(const std::string& arguments)
     {
-        const std::string command = std::string(IVORN_CLI_PATH) + " --settings '" + f.dir.file("settings.ini")
-                                    + "' --model '" + f.dir.file("vorn2110v3.exe") + "' " + arguments + " >'"
-                                    + f.dir.file("stdout.txt") + "' 2>'" + f.dir.file("stderr.txt") + "'";
-        const int status = std::system(command.c_str());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        last = testing::run_ivorn(f.dir.file("settings.ini"), "--model '" + f.dir.file("vorn2110v3.exe") + "' " + arguments);
+        return last.status;
     }
-    std::string out() { return read_file(f.dir.file("stdout.txt")); }
-    std::string err() { return read_file(f.dir.file("stderr.txt")); }
+    std::string out() { return last.out; }
+    std::string err() { return last.err; }
 
+    testing::cli_result last;
     output_load_fixture f;
 };
 

@@ -69,15 +69,6 @@ TEST_F(OutputLoad, LoaderFailingHalfwayLeavesTheEarlierRows)
     EXPECT_EQ(f.selection_changed, 1);
 }
 
-TEST_F(OutputLoad, Version604ReadsTheMainReportOnly)
-{
-    f.request.vorn_version = 604;
-    f.report(".OUT", "");
-    f.switches({23});
-    ASSERT_TRUE(f.load()) << f.log;
-    EXPECT_EQ(f.count(crop_yield_output_table()), 0);
-}
-
 TEST_F(OutputLoad, WithoutAListNothingIsLoaded)
 {
     f.request.variables = nullptr;

@@ -220,32 +220,29 @@ protected:
     std::string log;
 };
 
-TEST_F(FieldOperationRows, ShrinkOverwritesThreeAndDeletesTwo)
+TEST_F(FieldOperationRows, ResaveReusesTheRowsThenDeletesOrAddsTheRest)
 {
-    save(5);
-    const auto before = rows();
-    save(3);
-    const auto after = rows();
-    ASSERT_EQ(after.size(), 3u);
-    for (size_t i = 0; i < 3; ++i)
-        EXPECT_EQ(after[i].first, before[i].first) << "row " << i << " reused";
-    field_operation_list loaded;
-    ASSERT_TRUE(load_field_operations(db, owner, loaded, log));
-    EXPECT_EQ(order_of(loaded), "1/1/1#13.0 1/1/2#13.1 1/1/3#13.2 ");
-}
-
-TEST_F(FieldOperationRows, GrowOverwritesThreeAndAddsTwo)
-{
-    save(3);
-    const auto before = rows();
-    save(5);
-    const auto after = rows();
-    ASSERT_EQ(after.size(), 5u);
-    for (size_t i = 0; i < 3; ++i)
-        EXPECT_EQ(after[i].first, before[i].first);
-    field_operation_list loaded;
-    ASSERT_TRUE(load_field_operations(db, owner, loaded, log));
-    EXPECT_EQ(order_of(loaded), "1/1/1#15.0 1/1/2#15.1 1/1/3#15.2 1/1/4#15.3 1/1/5#15.4 ");
+    const struct {
+        int first;
+        int second;
+        const char* loaded;
+    } cases[] = {
+        {5, 3, "1/1/1#13.0 1/1/2#13.1 1/1/3#13.2 "},
+        {3, 5, "1/1/1#15.0 1/1/2#15.1 1/1/3#15.2 1/1/4#15.3 1/1/5#15.4 "},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(db.execute("DELETE FROM \"Field Operations\"", log));
+        save(c.first);
+        const auto before = rows();
+        save(c.second);
+        const auto after = rows();
+        ASSERT_EQ(after.size(), static_cast<size_t>(c.second));
+        for (size_t i = 0; i < 3; ++i)
+            EXPECT_EQ(after[i].first, before[i].first) << "row " << i << " reused";
+        field_operation_list loaded;
+        ASSERT_TRUE(load_field_operations(db, owner, loaded, log));
+        EXPECT_EQ(order_of(loaded), c.loaded);
+    }
     field_operation_list other;
     ASSERT_TRUE(load_field_operations(db, {3, 2}, other, log));
     EXPECT_TRUE(other.empty());

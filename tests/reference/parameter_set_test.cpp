@@ -79,16 +79,14 @@ TEST_F(ParameterFile, WrittenLinesPerVersion)
 TEST_F(ParameterFile, RoundTripPerVersion)
 {
     for (const int version : {2110, 604, 806, 1307}) {
-        const parameter_set written = numbered_set();
-        ASSERT_TRUE(written.write_parameter_file(path, version, line_end_style::crlf, log));
+        ASSERT_TRUE(numbered_set().write_parameter_file(path, version, line_end_style::crlf, log));
+        const std::string first = read_file(path);
         parameter_set read;
         int lines = 0;
         ASSERT_TRUE(read.read_parameter_file(path, version, log, &lines));
-        EXPECT_EQ(lines, version == 806 || version == 1307 ? 41 : 40);
-        for (int n = 0; n < 95; ++n)
-            EXPECT_EQ(read.parm[n], written.parm[n]) << version << " Parm" << n + 1;
-        EXPECT_EQ(read.s_curve[29][1], 30.75f);
-        EXPECT_EQ(read.cost[4], lines == 41 ? 5.5f : 0.0f) << version;
+        EXPECT_EQ(lines, version == 806 || version == 1307 ? 41 : 40) << version;
+        ASSERT_TRUE(read.write_parameter_file(path, version, line_end_style::crlf, log));
+        EXPECT_EQ(read_file(path), first) << version;
     }
 }
 

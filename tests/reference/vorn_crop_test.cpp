@@ -180,28 +180,6 @@ protected:
     std::string log;
 };
 
-TEST_F(CropTable, SaveIsAnUpsertAndLoadKeepsTableOrder)
-{
-    vorn_production_supply_list first;
-    first.add(crop(2, "SOYB", 2.5f));
-    first.add(crop(1, "CORN", 1.5f));
-    ASSERT_TRUE(save_crops(db, first, log)) << log;
-
-    vorn_production_supply_list second;
-    second.add(crop(2, "SOY2", 9.5f));
-    second.add(crop(3, "OATS", 3.5f));
-    ASSERT_TRUE(save_crops(db, second, log)) << log;
-
-    vorn_production_supply_list loaded;
-    ASSERT_TRUE(load_crops(db, loaded, log)) << log;
-    std::vector<std::pair<int, std::string>> rows;
-    for (const auto* c : loaded)
-        rows.emplace_back(c->number, c->name);
-    EXPECT_EQ(rows, (std::vector<std::pair<int, std::string>>{{1, "CORN"}, {2, "SOY2"}, {3, "OATS"}}));
-    EXPECT_EQ(static_cast<vorn_crop*>(loaded.at(1))->wa, 9.5f);
-    EXPECT_TRUE(log.empty()) << log;
-}
-
 TEST_F(CropTable, EveryFieldGoesToItsNamedColumn)
 {
     vorn_production_supply_list list;

@@ -179,24 +179,5 @@ TEST_F(TillageFile, TableUpsertKeepsEveryColumn)
     EXPECT_EQ(op.rr, 17.5f);
 }
 
-// Formats and kinds must agree, or the writer hands printf the wrong type.
-TEST(TillageLayout, FormatsMatchTheirKinds)
-{
-    auto check = [](std::span<const fixed_field<vorn_operation>> fields) {
-        for (const auto& field : fields) {
-            const std::string format = field.format;
-            if (field.kind == field_kind::single)
-                EXPECT_NE(format.find('f'), std::string::npos) << field.column;
-            else if (field.kind == field_kind::single_as_whole)
-                EXPECT_NE(format.find("ld"), std::string::npos) << field.column;
-            else
-                EXPECT_NE(format.find('d'), std::string::npos) << field.column;
-        }
-    };
-    check(vorn_operation::common_fields());
-    check(vorn_operation::version_fields(806));
-    check(vorn_operation::version_fields(2110));
-}
-
 } // namespace
 } // namespace ivorn

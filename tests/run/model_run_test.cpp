@@ -1,11 +1,10 @@
 // One launch of the model through the real launcher against the stand-in: a missing executable,
-// a model that crashes, one that never ends and is cancelled, the files an earlier run left, and
+// a model that crashes, the files an earlier run left, and
 // whole runs for each model layout whose rows reach the output tables.
 #include "run/model_run.h"
 
 #include <gtest/gtest.h>
 
-#include <thread>
 
 #include "run/run_inputs.h"
 #include "support/run_document.h"
@@ -69,33 +68,6 @@ TEST_F(ModelRun, CrashedModelWasLaunchedButItsReportDoesNotLoad)
     EXPECT_EQ(log, "ERROR: Unable to open output file: " + model_file("vorn.SUS") + "\n");
     EXPECT_FALSE(model_file_exists("iv.con"));
     EXPECT_FALSE(context.record->modified);
-    EXPECT_EQ(output_rows(), 0);
-}
-
-TEST_F(ModelRun, ModelThatDidNotFinishLoadsNothing)
-{
-    for (const char* mode : {"truncated", "no-total"}) {
-        testing::scoped_environment failure("IVORN_STAND_IN_FAILURE", mode);
-        EXPECT_FALSE(launch()) << mode;
-        EXPECT_NE(log.find("VORN did not finish for run 1\n"), std::string::npos) << mode << ": " << log;
-        EXPECT_EQ(output_rows(), 0) << mode;
-    }
-}
-
-TEST_F(ModelRun, HungModelIsCancelledFromAnotherThread)
-{
-    testing::scoped_environment failure("IVORN_STAND_IN_FAILURE", "hang");
-    std::thread stop([this] {
-        // Once the model has written its half report it is waiting forever.
-        for (int i = 0; i < 1500 && !model_file_exists("vorn.OUT"); ++i) // at most half a minute
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        launcher.request_cancel();
-    });
-    const bool ran = launch();
-    stop.join();
-    EXPECT_FALSE(ran);
-    EXPECT_EQ(log, "Process Cancelled/Error\r\n  The model was ended on request.\r\n");
-    EXPECT_FALSE(model_file_exists("iv.con"));
     EXPECT_EQ(output_rows(), 0);
 }
 

@@ -1,31 +1,10 @@
-// Settings defaults, low-byte flags, read and write order, and the derived model paths.
+// Low-byte flags, read and write order, the config names and the derived model paths.
 #include <gtest/gtest.h>
 
 #include "shell/app_settings.h"
 
 namespace ivorn {
 namespace {
-
-TEST(AppSettings, EmptyStoreGivesTheDefaults)
-{
-    memory_settings_store store;
-    app_settings settings;
-    settings.read(store);
-    EXPECT_EQ(settings.model_executable.full_path(), "vorn2110v3.exe");
-    EXPECT_EQ(settings.model_working_directory(), "");
-    EXPECT_EQ(settings.model_base_name(), "vorn2110v3");
-    EXPECT_EQ(settings.output_variable_file.full_path(), "output variables.csv");
-    EXPECT_EQ(settings.run_visible, 0);
-    EXPECT_EQ(settings.read_soil, 0);
-    EXPECT_EQ(settings.dynamic_runoff, 1);
-    EXPECT_EQ(settings.record_list, 1);
-    EXPECT_EQ(settings.vorn_version, 2110);
-    EXPECT_EQ(settings.prebuild_soil, 1);
-    EXPECT_EQ(settings.save_year_first, 1);
-    EXPECT_EQ(settings.save_year_last, 100);
-    EXPECT_EQ(settings.english_convert, 0);
-    EXPECT_EQ(settings.set_user_selected_variables, 1);
-}
 
 TEST(AppSettings, FlagsKeepTheLowByteAndPathsDeriveFromTheExecutable)
 {

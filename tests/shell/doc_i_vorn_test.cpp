@@ -30,18 +30,16 @@ protected:
         database db;
         std::string log;
         ASSERT_TRUE(open_project_database(db, path, log)) << log;
-        for (int id : ids)
+        // Every stored record has its parameters row and its ten herd slots.
+        for (int id : ids) {
             ASSERT_TRUE(db.execute(format_printf("INSERT INTO \"Control Records\" (\"ID\", \"Description\", "
                                                  "\"Simulation Length\") VALUES (%d, 'Run %d', %d)",
                                                  id, id, id + 100),
                                    log));
-        // Every stored record has its parameters row; a record without one is its own case.
-        for (int id : ids)
             ASSERT_TRUE(db.execute(format_printf("INSERT INTO \"Parameters\" (\"ID\") VALUES (%d)", id), log));
-        // And its ten herd slots.
-        for (int id : ids)
             for (int slot = 0; slot < 10; ++slot)
                 ASSERT_TRUE(db.execute(format_printf("INSERT INTO \"Livestock\" (\"ID\") VALUES (%d)", id), log));
+        }
     }
 
     std::string stored_text(int id, const char* column)

@@ -1,5 +1,5 @@
 // The description list: filling in scan order, the smallest free ID, lookups, reaching unvisited
-// positions from the nearest known entry, and dropping a deleted row's entry.
+// positions from the nearest known entry, and reloading.
 #include "site/control_record_descriptions.h"
 
 #include <gtest/gtest.h>
@@ -130,28 +130,6 @@ TEST_F(Descriptions, LocateReachesPositionsFromKnownEntries)
     EXPECT_EQ(list.at(2)->position, 4);
     EXPECT_EQ(list.at(3)->position, 5);
     EXPECT_FALSE(list.loaded);
-}
-
-TEST_F(Descriptions, LocateBeyondTheTableAddsNothing)
-{
-    add_records({1, 2, 3, 4, 5});
-    open_set();
-    list.locate(set, 1);
-    EXPECT_EQ(list.locate(set, 7), nullptr);
-    EXPECT_EQ(list.locate(set, 0), nullptr);
-    EXPECT_EQ(list.count(), 1u);
-}
-
-TEST_F(Descriptions, RemovedEntryMovesLaterEntriesUp)
-{
-    add_records({1, 2, 3});
-    open_set();
-    list.fill_descriptions(set);
-    list.remove_entry(list.find_by_id(2));
-    ASSERT_EQ(list.count(), 2u);
-    EXPECT_EQ(list.at(1)->text, "    2     3 Run 3");
-    EXPECT_EQ(list.find_by_id(2), nullptr);
-    EXPECT_EQ(list.find_by_position(2)->id, 3);
 }
 
 TEST_F(Descriptions, ReloadRefillsOnlyACompleteList)

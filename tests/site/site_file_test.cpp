@@ -228,53 +228,6 @@ TEST_F(SiteFile, HostileSiteFilesNeverCrash)
     }
 }
 
-TEST_F(SiteFile, ControlFileWritesTheStationsWeatherAndWindFiles)
-{
-    record.weather_station.monthly[average_velocity].fill(2.5f);
-    control_file_paths paths;
-    paths.control = dir.file("vorncont.dat");
-    paths.site = dir.file("ivsite.dat");
-    paths.weather = dir.file("ivwpm.dat");
-    paths.wind = dir.file("ivwind.dat");
-    paths.herd = dir.file("ivherd.dat");
-    paths.point_source = dir.file("ivps.dat");
-    paths.hourly_precipitation = dir.file("ivhr.dat");
-    std::string log;
-    ASSERT_TRUE(write_control_file(record, 806, line_end_style::lf, paths, log)) << log;
-    const std::string weather = read_file(paths.weather);
-    EXPECT_EQ(std::count(weather.begin(), weather.end(), '\n'), 16);
-    EXPECT_EQ(weather.substr(weather.size() - 13), "  2.50  2.50\n");
-    const std::string wind = read_file(paths.wind);
-    EXPECT_EQ(std::count(wind.begin(), wind.end(), '\n'), 19);
-    EXPECT_EQ(read_file(paths.site).substr(3, 8), "    40.5");
-}
-
-TEST_F(SiteFile, RecordStoresLoadsAndDeletesItsStation)
-{
-    database db;
-    testing::open_new_project(db, dir.file("p.db"));
-    record.id = 1;
-    record.weather_station_id = 6;
-    record.weather_station.name = "Mead \"east\"";
-    record.weather_station.monthly[0][5] = 31.5f;
-    std::string log;
-    ASSERT_TRUE(record.insert(db, log)) << log;
-    EXPECT_EQ(db.count_rows(weather_by_month_table(), log), 12);
-
-    control_record loaded(settings);
-    recordset set;
-    ASSERT_TRUE(set.open(db, "Control Records", {}, log));
-    log.clear();
-    ASSERT_TRUE(loaded.load(db, set, 1, log)) << log;
-    EXPECT_EQ(loaded.weather_station.number, 6);
-    EXPECT_EQ(loaded.weather_station.name, "Mead \"east\"");
-    EXPECT_FLOAT_EQ(loaded.weather_station.monthly[0][5], 31.5f);
-
-    ASSERT_TRUE(loaded.delete_related(db, log)) << log;
-    EXPECT_EQ(db.count_rows(weather_table(), log), 0);
-    EXPECT_NE(log.find("Deleted Mead \"east\" weather stations and 12 months(s).\r\n"), std::string::npos);
-}
-
 TEST_F(SiteFile, NewRecordTakesAStoredStationAsItIsAndNamesANewOne)
 {
     database db;

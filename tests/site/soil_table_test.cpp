@@ -64,14 +64,6 @@ TEST_F(SoilTable, SaveOverFiveLayerRowsLeavesExactlyTheSoilsLayers)
     EXPECT_EQ(log, "");
 }
 
-TEST_F(SoilTable, SaveAddsMissingLayerRows)
-{
-    std::string log;
-    ASSERT_TRUE(soil_with_layers(2, 1).save_soil(db, "Soils", "Soil Layers", log));
-    ASSERT_TRUE(soil_with_layers(2, 4).save_soil(db, "Soils", "Soil Layers", log));
-    EXPECT_EQ(layer_numbers(2), (std::vector<std::int64_t>{1, 2, 3, 4}));
-}
-
 TEST_F(SoilTable, LoadOfAnAbsentSoilLeavesItEmpty)
 {
     vorn_soil soil = soil_with_layers(0, 3);

@@ -1,16 +1,12 @@
 // The stand-in model run as a process on a hand-made input set: what it accepts and refuses, the
-// version it reads from the set, the report lines that the program's reader scans, the files it
-// writes per switch, and each failure mode.
+// version it reads from the set, the files it writes per switch, and each failure mode. That its
+// reports load is checked through the real loaders in the stand-in agreement test.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <csignal>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <thread>
 
-#include "run/model_launcher.h"
 #include "support/stand_in_inputs.h"
 #include "support/temp_dir.h"
 
@@ -55,47 +51,6 @@ TEST(StandInModel, Version2110WritesTheReportsOfTheSwitchesEndingWithTotalRunTim
     EXPECT_EQ(lines_of(read_file(dir.file("0005.SOT"))).size(), 45u);
 }
 
-// The lines the program's reader finds by marker and column, byte for byte or by its scan formats.
-TEST(StandInModel, Version2110MainReportLinesAreWhereTheReaderLooks)
-{
-    temp_dir dir;
-    write_input_set(dir, 2110);
-    ASSERT_EQ(run_stand_in(dir).result.exit_status, 0);
-    const auto report = lines_of(read_file(dir.file("vorn.OUT")));
-    const auto has = [&](const std::string& line) { return std::find(report.begin(), report.end(), line) != report.end(); };
-    EXPECT_TRUE(has("                     GENERAL INFORMATION"));
-    EXPECT_TRUE(has(" SIMULATION DURATION = 2 Y"));
-    EXPECT_TRUE(has(" BEGINNING DATE =1990 1 1"));
-    EXPECT_TRUE(has("      Y M D      OP CD  CROP TRAC IVAR    PAR1    PAR2    PAR3    PAR4    PAR5    PAR6    PAR7        CN"));
-    EXPECT_TRUE(has("      1 415      31  5     2    0    0 1800.00   75.00    0.00    0.00    0.00    0.00    0.00    75"));
-    EXPECT_TRUE(has("       CROP CORN"));
-    EXPECT_TRUE(has("                 SUBAREA HYDROLOGY"));
-    EXPECT_TRUE(has("        SA       WSA      AREA"));
-    EXPECT_TRUE(has("       1       5      2.50"));
-
-    int prcp_lines = 0, yield_lines = 0, stress_lines = 0;
-    for (const std::string& line : report) {
-        if (line.rfind(" PRCP", 0) == 0 && line.size() == 128) {
-            EXPECT_EQ(line.substr(124), "PRCP");
-            ++prcp_lines;
-        }
-        char crop[10];
-        float v[6];
-        if (std::sscanf(line.c_str(), "%9s YLD= %f/  %fT/HA  BIOM= %fT/HA  WUEF= %*fT/MM  YLN= %fKG/HA  YLP= %f", crop,
-                        &v[0], &v[1], &v[2], &v[3], &v[4]) == 6) {
-            EXPECT_EQ(line.substr(0, 10), "  CORN YLD");
-            ++yield_lines;
-        }
-        if (line.find("STRESS") != std::string::npos
-            && std::sscanf(line.c_str(), "%*s%*s%*s%*s%f%*s%*s%f%*s%*s%f%*s%*s%f", &v[0], &v[1], &v[2], &v[3]) == 4)
-            ++stress_lines;
-    }
-    EXPECT_EQ(prcp_lines, 2);   // the subarea's two years; the watershed table's PRCP has no name at column 125
-    EXPECT_EQ(yield_lines, 2);
-    EXPECT_EQ(stress_lines, 2);
-    EXPECT_TRUE(has("   NO     (M)   PO      FC      WP      SW     SAT     HCL      BD     BDD    SAND    SILT    CLAY"));
-}
-
 TEST(StandInModel, Version1307IsToldFromTheControlFileAndUsesItsLayouts)
 {
     temp_dir dir;
@@ -104,43 +59,10 @@ TEST(StandInModel, Version1307IsToldFromTheControlFileAndUsesItsLayouts)
     ASSERT_EQ(run.result.exit_status, 0) << run.console;
     EXPECT_NE(run.console.find("MODEL VERSION 1307"), std::string::npos);
     EXPECT_TRUE(exists(dir, "00000005.SOT"));
-    const auto report = lines_of(read_file(dir.file("vorn.OUT")));
-    int table_ends = 0, yield_lines = 0;
-    for (const std::string& line : report) {
-        if (line.size() > 5 && line[5] == 'O' && line[0] == ' ')
-            ++table_ends;
-        if (line.rfind(" PRCP", 0) == 0 && line.size() == 167) {
-            EXPECT_EQ(line.substr(163), "PRCP");
-        }
-        char crop[10];
-        float v[5];
-        if (std::sscanf(line.c_str(), "%9s YLD=  %f/  %ft/ha  BIOM=  %ft/ha  WUEF=      %*fkg/mm  YLN=   %fkg/ha  YLP=   %f",
-                        crop, &v[0], &v[1], &v[2], &v[3], &v[4]) == 6)
-            ++yield_lines;
-    }
-    EXPECT_EQ(table_ends, 2);
-    EXPECT_EQ(yield_lines, 2);
-    EXPECT_TRUE(std::find(report.begin(), report.end(), "              SA         WSA        AREA") != report.end());
     // .ACY variant 2: the relative year in columns 23-27, the crop in 29-32.
     const auto yields = lines_of(read_file(dir.file("vorn.ACY")));
     ASSERT_EQ(yields.size(), 9u + 2u);
     EXPECT_EQ(yields[9].substr(22, 10), "    1 CORN");
-}
-
-// The print file asks for variables 4 and 12; "output variables.csv" says which names those are.
-// The monthly table starts with them, in that order, then the variables the summaries need.
-TEST(StandInModel, PrintedVariablesTakeTheirNamesFromOutputVariablesCsv)
-{
-    temp_dir dir;
-    write_input_set(dir, 2110);
-    write_file(dir.file("output variables.csv"), "   3\n1 0 0\n1,4,RAIN,,in,rain\n2,12,RUN,,in,runoff\n0,13,CN,,,curve number\n");
-    ASSERT_EQ(run_stand_in(dir).result.exit_status, 0);
-    const auto report = lines_of(read_file(dir.file("vorn.OUT")));
-    const auto heading = std::find_if(report.begin(), report.end(), [](const std::string& line) { return line.rfind("           JAN", 0) == 0; });
-    ASSERT_LT(heading + 3, report.end());
-    EXPECT_EQ(heading[1].substr(0, 5), " RAIN");
-    EXPECT_EQ(heading[2].substr(0, 5), "  RUN");
-    EXPECT_EQ(heading[3].substr(0, 5), "  TMX");
 }
 
 // What the program writes when it has no output-variable list: an empty print file. Every switch
@@ -157,21 +79,6 @@ TEST(StandInModel, EmptyPrintFileTurnsEverySwitchOff)
             written.push_back(entry.path().filename().string());
     std::sort(written.begin(), written.end());
     EXPECT_EQ(written, (std::vector<std::string>{"0005.SOT", "vorn.OUT", "vorn.SWT"}));
-}
-
-TEST(StandInModel, SameInputsSameReportsOtherInputsOtherReports)
-{
-    temp_dir first, second;
-    write_input_set(first, 2110);
-    write_input_set(second, 2110);
-    ASSERT_EQ(run_stand_in(first).result.exit_status, 0);
-    ASSERT_EQ(run_stand_in(second).result.exit_status, 0);
-    EXPECT_EQ(read_file(first.file("vorn.OUT")), read_file(second.file("vorn.OUT")));
-    std::string subareas = read_file(second.file("ivsub.dat"));
-    subareas.replace(subareas.find("    2.50"), 8, "    3.75");
-    write_file(second.file("ivsub.dat"), subareas);
-    ASSERT_EQ(run_stand_in(second).result.exit_status, 0);
-    EXPECT_NE(read_file(first.file("vorn.OUT")), read_file(second.file("vorn.OUT")));
 }
 
 TEST(StandInModel, ReportsTakeTheLineEndsOfTheInputSet)
@@ -255,25 +162,6 @@ TEST(StandInModel, FailureModes)
             EXPECT_EQ(complete.rfind(report, 0), 0u) << c.mode << ": not the start of the full report";
         }
     }
-}
-
-TEST(StandInModel, HangWritesPartOfTheReportAndWaitsUntilCancelled)
-{
-    temp_dir dir;
-    write_input_set(dir, 2110);
-    ::setenv("IVORN_STAND_IN_FAILURE", "hang", 1);
-    posix_model_launcher launcher;
-    std::thread canceller([&] {
-        for (int wait = 0; wait < 500 && !exists(dir, "vorn.OUT"); ++wait)
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        launcher.request_cancel();
-    });
-    const launch_result result = launcher.run({IVORN_STAND_IN_PATH, {}, dir.path().string(), dir.file("iv.con"), false});
-    canceller.join();
-    ::unsetenv("IVORN_STAND_IN_FAILURE");
-    EXPECT_TRUE(result.cancelled);
-    EXPECT_FALSE(result.finished);
-    EXPECT_EQ(read_file(dir.file("vorn.OUT")).find("TOTAL RUN TIME"), std::string::npos);
 }
 
 TEST(StandInModel, RefusesUnknownArgumentsAndFailureModes)
