@@ -96,8 +96,9 @@ void vorn_field_operation::read_line(std::string_view raw)
     read_long_field(line, 1, 2, year);
     read_ushort_field(line, 3, 4, month_read);
     read_ushort_field(line, 5, 6, day_read);
-    month = month_read;
-    day = day_read;
+    // What the 16-bit columns will hold, so the order and the stored row agree.
+    month = static_cast<short>(month_read);
+    day = static_cast<short>(day_read);
     read_long_field(line, 7, 11, operation_number);
     read_long_field(line, 12, 16, tractor);
     read_long_field(line, 17, 21, crop_number);

@@ -173,6 +173,16 @@ TEST_F(ScheduleFile, BlankLinesBetweenAndAfterOperationsAreSkipped)
     EXPECT_EQ(header.land_use_number, 2);
 }
 
+TEST_F(ScheduleFile, MonthAndDayAreSixteenBitSignedAsTheirColumns)
+{
+    // "%u" of "-1" keeps the low 16 bits; the short columns hold them as -1.
+    write_file(dir.file("s.ops"), "1\n   2   0\n 1 1 1   10\n 1-1-2   40\n");
+    field_operation_list read;
+    schedule_header header;
+    ASSERT_TRUE(read_schedule_file(dir.file("s.ops"), owner, header, read, log));
+    EXPECT_EQ(order_of(read), "1/-1/-2#40.1 1/1/1#10.0 ");
+}
+
 TEST_F(ScheduleFile, OneLineFileKeepsTheOperations)
 {
     write_file(dir.file("s.ops"), "1\n");
