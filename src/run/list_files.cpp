@@ -116,9 +116,15 @@ bool write_daily_weather_list(database& db, const std::string& working_directory
         log += "ERROR, unable to open VORN file:" + path + "\r\n";
         return false;
     }
+    // The model takes at most 99 characters of a name; a longer one is cut, and said so.
+    constexpr size_t longest_daily_weather_name = 99;
     for (set.move_first(); !set.is_eof(); set.move_next()) {
-        file.printf("%4d %s %8.2lf %8.2lf\n", static_cast<int>(set.get_integer("Daily Weather Number")),
-                    cut_to_width(set.get_text("Daily Weather Filename"), 99).c_str(),
+        const int number = static_cast<int>(set.get_integer("Daily Weather Number"));
+        const std::string name = set.get_text("Daily Weather Filename");
+        if (name.size() > longest_daily_weather_name)
+            log += format_printf("Daily weather file name %d is longer than %zu characters and was cut: %s\r\n",
+                                 number, longest_daily_weather_name, name.c_str());
+        file.printf("%4d %s %8.2lf %8.2lf\n", number, cut_to_width(name, longest_daily_weather_name).c_str(),
                     static_cast<double>(static_cast<float>(set.get_real("Longitude"))),
                     static_cast<double>(static_cast<float>(set.get_real("Latitude"))));
     }

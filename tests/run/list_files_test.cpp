@@ -69,6 +69,13 @@ TEST(ListFiles, DailyWeatherListFromItsTable)
     ASSERT_TRUE(db.execute("INSERT INTO \"Daily Weather Filenames\" VALUES (3, 'iowa.wth', -93.25, 41.5)", log));
     ASSERT_TRUE(write_daily_weather_list(db, working, line_end_style::lf, nullptr, log));
     EXPECT_EQ(read_file(working + "ivwdaily.dat"), "   3 iowa.wth   -93.25    41.50\n");
+
+    const std::string long_name = std::string(95, 'd') + ".wth";
+    ASSERT_TRUE(db.execute("INSERT INTO \"Daily Weather Filenames\" VALUES (4, '" + long_name + "x', 0, 0)", log));
+    ASSERT_TRUE(write_daily_weather_list(db, working, line_end_style::lf, nullptr, log));
+    EXPECT_EQ(read_file(working + "ivwdaily.dat"),
+              "   3 iowa.wth   -93.25    41.50\n   4 " + long_name + "     0.00     0.00\n");
+    EXPECT_EQ(log, "Daily weather file name 4 is longer than 99 characters and was cut: " + long_name + "x\r\n");
 }
 
 } // namespace
