@@ -42,6 +42,24 @@ TEST(Soil, ValidateVisitsEveryCheckInOrder)
               "Soil 100% clay ph is zero in layer 2.\r\n");
 }
 
+TEST(Soil, ValidateEqualWaterContentsAndNoLayers)
+{
+    vorn_soil soil = sound_soil(3);
+    soil.layers[wilting_point][1] = 0.30f;
+    soil.layers[field_capacity][1] = 0.30f;
+    std::string log;
+    EXPECT_FALSE(soil.validate(log));
+    EXPECT_EQ(log, "Soil Loam wilting point equals or exceeds field capacity in layer 2.\r\n");
+
+    vorn_soil empty;
+    log.clear();
+    EXPECT_FALSE(empty.validate(log));
+    EXPECT_EQ(log, "No current soil to run\r\n");
+    log.clear();
+    EXPECT_TRUE(sound_soil(10).validate(log));
+    EXPECT_EQ(log, "");
+}
+
 // Each edit on a soil of `layers` layers with depths 1, 2, 3...: whether it is done, and the depths after.
 TEST(Soil, LayerEditsAndTheirLimits)
 {
