@@ -163,7 +163,8 @@ bool list_output_variable_descriptions::save_output_variables(const std::string&
         if (selection_counter == 100)
             selection_counter = 1;
     }
-    file.printf("%4d\n", static_cast<int>(selection_counter));
+    // The counter as read, whatever its size: a cast to int would wrap a damaged one silently.
+    file.printf("%4ld\n", selection_counter);
     for (int k = 0; k < output_file_switch_count; ++k)
         file.printf("%-2d", switches[static_cast<size_t>(k)]);
     file.write("\n");
