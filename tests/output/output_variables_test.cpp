@@ -133,6 +133,12 @@ TEST(OutputVariables, SelectAndRemoveFollowTheirRules)
     EXPECT_EQ(all[0]->state, 0);
     EXPECT_EQ(list.selected_count, 1);
     EXPECT_EQ(changed, 1);
+
+    // A name of any length read from the file can be removed again.
+    auto long_named = load("1\n\n2,5," + std::string(600, 'L') + ",,,\n", shown);
+    const std::string long_entry = list_output_variable_descriptions::list_entry(*long_named.first(), false);
+    EXPECT_TRUE(long_named.remove_variable(&long_entry, changed, shown));
+    EXPECT_EQ(long_named.first()->state, 0);
 }
 
 TEST(OutputVariables, EleventhSelectionIsRefused)
