@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <sstream>
 
 #include "core/field_readers.h"
 #include "core/line_reader.h"
@@ -163,7 +164,8 @@ bool list_output_variable_descriptions::save_output_variables(const std::string&
         if (selection_counter == 100)
             selection_counter = 1;
     }
-    file.printf("%4d\n", static_cast<int>(selection_counter));
+    // The counter as read, whatever its size: a cast to int would wrap a damaged one silently.
+    file.printf("%4ld\n", selection_counter);
     for (int k = 0; k < output_file_switch_count; ++k)
         file.printf("%-2d", switches[static_cast<size_t>(k)]);
     file.write("\n");
@@ -242,10 +244,10 @@ bool list_output_variable_descriptions::remove_variable(const std::string* highl
         shown.push_back("Must select an output variable");
         return false;
     }
-    // The entry reads "number name ...": the name is its second word.
-    char name[512] = "";
-    if (highlighted_entry->size() >= sizeof name
-        || std::sscanf(highlighted_entry->c_str(), "%*s%511s", name) != 1)
+    // The entry reads "number name ...": the name is its second word, whatever its length.
+    std::istringstream words(*highlighted_entry);
+    std::string name;
+    if (!(words >> name >> name))
         return false;
     for (output_variable_description* variable : *this) {
         if (variable->state == 2 && names_equal_over(variable->name, name, 10)) {

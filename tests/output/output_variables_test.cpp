@@ -70,6 +70,13 @@ TEST(OutputVariables, BadCounterWarnsAndKeepsValue)
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0], "Bad select counter");
     EXPECT_EQ(list.selection_counter, 150);
+
+    // A counter beyond 32 bits is kept as read, not wrapped, when the list is saved again.
+    auto wide = load("99999999999\n1\n", shown);
+    EXPECT_EQ(shown.back(), "Bad select counter");
+    temp_dir dir;
+    ASSERT_TRUE(wide.save_output_variables(dir.file("out.csv"), 0, shown));
+    EXPECT_EQ(read_file(dir.file("out.csv")).substr(0, 12), "99999999999\n");
 }
 
 TEST(OutputVariables, MissingAndEmptyFilesFail)
@@ -126,6 +133,12 @@ TEST(OutputVariables, SelectAndRemoveFollowTheirRules)
     EXPECT_EQ(all[0]->state, 0);
     EXPECT_EQ(list.selected_count, 1);
     EXPECT_EQ(changed, 1);
+
+    // A name of any length read from the file can be removed again.
+    auto long_named = load("1\n\n2,5," + std::string(600, 'L') + ",,,\n", shown);
+    const std::string long_entry = list_output_variable_descriptions::list_entry(*long_named.first(), false);
+    EXPECT_TRUE(long_named.remove_variable(&long_entry, changed, shown));
+    EXPECT_EQ(long_named.first()->state, 0);
 }
 
 TEST(OutputVariables, EleventhSelectionIsRefused)
@@ -177,20 +190,30 @@ TEST(PrintFile, TwentyFivePrintedVariablesFillTwoLinesAndOneEmpty)
     EXPECT_EQ(print_file(text, 2110), expected);
 }
 
-TEST(PrintFile, Version1307HasFiveLineBlockColumn18AndSoilTableLine)
+TEST(PrintFile, NumberBlockColumnLineAndSoilTableLinePerVersion)
 {
     const std::string text = "1\n0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1\n2,7,X,,,\n";
-    const std::string expected =
-        "   7\n\n\n\n\n"
-        "\n"
-        "   1   2   3   4   5   6   7   8   9  10  11  12  13  14  15  18\n"
-        "   4  13  14  15  27  37  38  39  48  49  72  80  82  83  84      37  41  42  43\n"
-        + fixed_lines +
-        "   0   0   0   0   0   0   0   0   0   0   0   0   0   0   0   0   0   0   0   0\n"
-        "   0   0   0   0   0   0   0   0   0   1\n"
-        "                                       1"
-        + seventeen;
-    EXPECT_EQ(print_file(text, 1307), expected);
+    const std::string columns = "   1   2   3   4   5   6   7   8   9  10  11  12  13  14  15";
+    const struct {
+        int version;
+        std::string numbers;
+        std::string column_end;
+        std::string soil_table;
+    } cases[] = {
+        {604, "   7\n\n\n", "\n", ""},
+        {0, "   7\n\n\n", "\n", ""},
+        {806, "   7\n\n\n\n\n", "\n", "                                       1"},
+        {1307, "   7\n\n\n\n\n", "  18\n", "                                       1"},
+    };
+    for (const auto& c : cases) {
+        const std::string expected =
+            c.numbers + "\n" + columns + c.column_end +
+            "   4  13  14  15  27  37  38  39  48  49  72  80  82  83  84      37  41  42  43\n" + fixed_lines +
+            "   0   0   0   0   0   0   0   0   0   0   0   0   0   0   0   0   0   0   0   0\n"
+            "   0   0   0   0   0   0   0   0   0   1\n" +
+            c.soil_table + seventeen;
+        EXPECT_EQ(print_file(text, c.version), expected) << c.version;
+    }
 }
 
 TEST(PrintFile, AbsentListGivesEmptyFileWithCrLfLineEndsOtherwise)

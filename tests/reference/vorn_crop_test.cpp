@@ -203,6 +203,25 @@ TEST_F(CropTable, EveryFieldGoesToItsNamedColumn)
         EXPECT_EQ((*back).*file_order[i], (*original).*file_order[i]) << "parameter " << i;
 }
 
+TEST_F(CropTable, SaveReplacesTheRowOfItsNumberAndAppendsNewNumbers)
+{
+    vorn_production_supply_list first;
+    first.add(crop(1, "CORN", 1));
+    first.add(crop(2, "SOYB", 2));
+    ASSERT_TRUE(save_crops(db, first, log)) << log;
+    vorn_production_supply_list imported;
+    imported.add(crop(2, "WHEA", 5));
+    imported.add(crop(3, "OATS", 6));
+    ASSERT_TRUE(save_crops(db, imported, log)) << log;
+    vorn_production_supply_list loaded;
+    ASSERT_TRUE(load_crops(db, loaded, log));
+    std::vector<std::string> rows;
+    for (const auto* c : loaded)
+        rows.push_back(std::to_string(c->number) + " " + c->name + " " +
+                       std::to_string(static_cast<int>(static_cast<const vorn_crop*>(c)->wa)));
+    EXPECT_EQ(rows, (std::vector<std::string>{"1 CORN 1", "2 WHEA 5", "3 OATS 6"}));
+}
+
 TEST_F(CropTable, DeleteRemovesFromListEvenWithoutARow)
 {
     vorn_production_supply_list list;
