@@ -30,6 +30,9 @@ TEST(ListFiles, ModelFileListAndRunFileByVersion)
         {0, std::string(common_lines) + "\n\n\n\n\n", "vorn   1   1   1   1\n"},
         {604, std::string(common_lines) + " FHERD    ivherd.dat\n FWLST    ivwdaily.dat\n FPSOD    ivpso.dat\n\n\n\n\n\n",
          "vorn   1   1   1   1   0\n\n"},
+        {806, std::string(common_lines) + " FHERD    ivherd.dat\n FWLST    ivwdaily.dat\n FPSOD    ivpso.dat\n"
+                  " FRFDT    ivrfdt.dat\n\n\n\n\n\n",
+         "vorn   1   1   1   1   0   0\n\n"},
         {1307, std::string(common_lines) + " FHERD    ivherd.dat\n FWLST    ivwdaily.dat\n FPSOD    ivpso.dat\n"
                    " FRFDT    ivrfdt.dat\n\n\n\n\n\n",
          "vorn   1   1   1   1   0   0\n\n"},

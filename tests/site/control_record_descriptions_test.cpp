@@ -130,6 +130,9 @@ TEST_F(Descriptions, LocateReachesPositionsFromKnownEntries)
     EXPECT_EQ(list.at(2)->position, 4);
     EXPECT_EQ(list.at(3)->position, 5);
     EXPECT_FALSE(list.loaded);
+    // Past the table's end nothing is added.
+    EXPECT_EQ(list.locate(set, 7), nullptr);
+    EXPECT_EQ(list.count(), 4u);
 }
 
 TEST_F(Descriptions, ReloadRefillsOnlyACompleteList)
