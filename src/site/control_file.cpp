@@ -90,9 +90,11 @@ bool write_control_file(const control_record& record, int model_version, line_en
     if (!close_or_log(out, log))
         return false;
 
-    write_companion_site_file(record, layout, paths.site, line_ends, log);
+    // A companion that cannot be written does not stop the sequence, but fails it at the end: the
+    // model would otherwise read the file an earlier run left.
+    bool companions = write_companion_site_file(record, layout, paths.site, line_ends, log);
     if (layout != control_layout::v2110) {
-        write_companion_herd_file(record, layout, paths.herd, line_ends, log);
+        companions = write_companion_herd_file(record, layout, paths.herd, line_ends, log) && companions;
         if (!write_point_source_file(record, paths.point_source, line_ends, log))
             return false;
     }
@@ -100,8 +102,8 @@ bool write_control_file(const control_record& record, int model_version, line_en
         if (!write_hourly_precipitation_file(record, paths.hourly_precipitation, line_ends, log))
             return false;
     }
-    write_companion_weather_files(record, layout, paths.weather, paths.wind, line_ends, log);
-    return true;
+    companions = write_companion_weather_files(record, layout, paths.weather, paths.wind, line_ends, log) && companions;
+    return companions;
 }
 
 } // namespace ivorn

@@ -39,28 +39,28 @@ station_control_values control_station_values(const control_record& record)
 }
 
 // Site file: the 2110 layout for 2110, 604 for 604, the 806 layout for 806 and 1307.
-void write_companion_site_file(const control_record& record, control_layout layout, const std::string& path,
+bool write_companion_site_file(const control_record& record, control_layout layout, const std::string& path,
                                line_end_style line_ends, std::string& log)
 {
-    write_site_file(record, record.weather_station, site_layout_of(layout), path, line_ends, log);
+    return write_site_file(record, record.weather_station, site_layout_of(layout), path, line_ends, log);
 }
 
 // Herd file (604, 806, 1307), from the herd slots as they are now: the livestock list holds the
-// rows as last loaded, which an edit since then has left behind. Its result does not count.
-void write_companion_herd_file(const control_record& record, control_layout, const std::string& path,
+// rows as last loaded, which an edit since then has left behind.
+bool write_companion_herd_file(const control_record& record, control_layout, const std::string& path,
                                line_end_style line_ends, std::string& log)
 {
     livestock_list herds;
     livestock_from_slots(record.herds, herds);
-    write_herd_file(path, herds, record.livestock_schedule, line_ends, log);
+    return write_herd_file(path, herds, record.livestock_schedule, line_ends, log);
 }
 
 // Monthly weather file and wind file of the embedded station.
-void write_companion_weather_files(const control_record& record, control_layout layout, const std::string& weather_path,
+bool write_companion_weather_files(const control_record& record, control_layout layout, const std::string& weather_path,
                                    const std::string& wind_path, line_end_style line_ends, std::string& log)
 {
-    record.weather_station.write_weather_file(weather_path, weather_file_version(layout), line_ends, log);
-    record.weather_station.write_wind_file(wind_path, line_ends, log);
+    const bool weather = record.weather_station.write_weather_file(weather_path, weather_file_version(layout), line_ends, log);
+    return record.weather_station.write_wind_file(wind_path, line_ends, log) && weather;
 }
 
 void import_companion_site_file(control_record& record, const std::string& site_list, int site_number, std::string& log)

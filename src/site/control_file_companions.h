@@ -12,12 +12,13 @@ namespace ivorn {
 // Line 3's station values: those of the run's weather station.
 station_control_values control_station_values(const control_record& record);
 
-// Each writer reports its own failure in the log; none changes the control file's result.
-void write_companion_site_file(const control_record& record, control_layout layout, const std::string& path,
+// Each writer reports its own failure in the log and returns it. A failure does not stop the
+// control file's sequence, but the run does not go on with an earlier run's file in its place.
+bool write_companion_site_file(const control_record& record, control_layout layout, const std::string& path,
                                line_end_style line_ends, std::string& log);
-void write_companion_herd_file(const control_record& record, control_layout layout, const std::string& path,
+bool write_companion_herd_file(const control_record& record, control_layout layout, const std::string& path,
                                line_end_style line_ends, std::string& log);
-void write_companion_weather_files(const control_record& record, control_layout layout, const std::string& weather_path,
+bool write_companion_weather_files(const control_record& record, control_layout layout, const std::string& weather_path,
                                    const std::string& wind_path, line_end_style line_ends, std::string& log);
 
 // The site import's result is not used.

@@ -200,6 +200,15 @@ TEST_F(ControlFile, UnwritableFilesFailWithTheirMessages)
     log.clear();
     EXPECT_FALSE(write_control_file(record, 806, line_end_style::lf, bad, log));
     EXPECT_EQ(log, "Unable to open hourly precip file for writing");
+
+    // A site file that cannot be written fails the control file at the end; the rest is written.
+    bad = paths;
+    bad.site = path("no such dir/ivsite.dat");
+    std::filesystem::remove(paths.wind);
+    log.clear();
+    EXPECT_FALSE(write_control_file(record, 2110, line_end_style::lf, bad, log));
+    EXPECT_NE(log, "");
+    EXPECT_TRUE(std::filesystem::exists(paths.wind));
 }
 
 // Lines 1 to 6 with no subareas: without a run file the subarea set is 0, which a subarea list
