@@ -7,8 +7,9 @@
 
 namespace ivorn {
 
-const swat_file_layout monthly_swat_layout = {84, 22, 30, 77, 22};
-const swat_file_layout daily_swat_layout = {114, 34, 19, 113, 34};
+const swat_file_layout monthly_swat_layout = {84, 22, 22, 30, 77, 22};
+// A daily name takes 22 of its 34 heading columns.
+const swat_file_layout daily_swat_layout = {114, 22, 34, 19, 113, 34};
 
 void swat_pesticide_amounts(const std::string& line, const swat_file_layout& layout, int k, swat_columns qpst,
                             swat_columns ypst, float& q, float& y)
@@ -25,7 +26,7 @@ bool read_swat_heading(loader_file& file, int heading_lines, const swat_file_lay
         return false;
     names.clear();
     for (int k = 0; k < layout.max_pesticides; ++k) {
-        const int first = layout.pesticide_name_first + layout.pesticide_name_width * k;
+        const int first = layout.pesticide_name_first + layout.pesticide_name_spacing * k;
         names.push_back(trim_copy(field_of(file.line, first, first + layout.pesticide_name_width - 1)));
     }
     return file.skip(2);

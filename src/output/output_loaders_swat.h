@@ -13,6 +13,7 @@ namespace ivorn {
 struct swat_file_layout {
     int pesticide_name_first;  // column of the first name on the last heading line
     int pesticide_name_width;
+    int pesticide_name_spacing; // from one name to the next
     int max_pesticides;        // names kept; further pesticide columns are ignored
     int fixed_columns;         // the line's fixed part ends here
     int pesticide_width;       // one pair of amounts per pesticide

@@ -102,6 +102,18 @@ TEST_F(FileLoaders, DailySwatPesticidesInEnglishUnits)
     EXPECT_FLOAT_EQ(f.value(swat_output_table(), 0, "Runoff"), 5.0f * 0.03937f);
 }
 
+TEST_F(FileLoaders, DailySwatPesticideNameIsItsFirst22Columns)
+{
+    // Each pesticide owns 34 heading columns; the 12 after its name hold a unit, not the name.
+    f.switches({4});
+    f.report(".SWT", testing::headings(7)
+                         + format_printf("%-113s%-22s%-12s\n\n\n", "LAST HEADING", "ATRAZINE", "(G/HA)")
+                         + "    1 1990            0.0000           0.0000           0.0000           0.0000"
+                           "           0.0000           0.0000           0.5000           0.0000\n");
+    ASSERT_TRUE(f.load()) << f.log;
+    EXPECT_EQ(f.rows(swat_pesticide_output_table()), (std::vector<row>{{"7", "1990", "1", "ATRAZINE", "0.5", "0"}}));
+}
+
 TEST_F(FileLoaders, AnnualWatershedOlderLayoutLeavesNewColumnsUnset)
 {
     f.switches({7});
