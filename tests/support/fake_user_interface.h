@@ -42,9 +42,10 @@ public:
             answer = *new_record_override;
         return true;
     }
-    bool choose_file(const std::string& default_name, const std::string&, std::string& path) override
+    bool choose_file(const std::string& default_name, const std::string& filter, std::string& path) override
     {
         offered_files.push_back(default_name);
+        offered_filters.push_back(filter);
         if (file_answers.empty())
             return false;
         path = file_answers.front();
@@ -88,6 +89,7 @@ public:
     bool new_record_accept = true;
     const new_record_answer* new_record_override = nullptr;
     std::vector<std::string> offered_files;
+    std::vector<std::string> offered_filters;
     std::deque<std::string> file_answers;
     std::vector<run_set_options> proposed_run_sets;
     const run_set_options* run_set_answer = nullptr;
