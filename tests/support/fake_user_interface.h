@@ -62,7 +62,12 @@ public:
     void begin_wait_cursor() override { ++wait_cursors; }
     void end_wait_cursor() override { --wait_cursors; }
     void set_status_text(const std::string& text) override { status = text; }
-    void refresh_all_views(int hint) override { refresh_hints.push_back(hint); }
+    void refresh_all_views(int hint) override
+    {
+        refresh_hints.push_back(hint);
+        if (on_refresh)
+            on_refresh();
+    }
     void store_form_values() override
     {
         ++form_stores;
@@ -97,6 +102,8 @@ public:
     int wait_cursors = 0;
     std::string status;
     std::vector<int> refresh_hints;
+    // What the views would show when they are refreshed.
+    std::function<void()> on_refresh;
     int form_stores = 0;
     // What the form "edits" in the record when asked for its values.
     std::function<void()> on_store_form_values;
