@@ -71,12 +71,19 @@ struct run_setup {
         else
             doc.set_run_resources(&launcher, nullptr, &session.effective.set_user_selected_variables);
     }
+    // For the commands over every record: an empty table is theirs to report.
+    bool open_all(const std::string& db_path) { return doc.open_database(db_path); }
+    // For the commands on one record: that ID, or the record at position 1 when the ID is 0.
     bool open(const std::string& db_path, std::int32_t record_id)
     {
         if (!doc.open_database(db_path))
             return false;
-        if (record_id == 0)
-            return true;
+        if (record_id == 0) {
+            if (doc.current_entry())
+                return true;
+            print_log("There is no control record at position 1.");
+            return false;
+        }
         std::string log;
         if (doc.make_current(record_id, log))
             return true;
@@ -120,7 +127,7 @@ int command_precheck(cli_session& session, const std::string& db_path, std::int3
 {
     console_user_interface ui;
     run_setup setup(session, ui);
-    if (!setup.open(db_path, all ? 0 : record_id))
+    if (!(all ? setup.open_all(db_path) : setup.open(db_path, record_id)))
         return exit_failed;
     const bool ok = all ? setup.doc.precheck_all_records() : setup.doc.precheck_this_record();
     setup.doc.close_database();
@@ -145,7 +152,7 @@ int command_run_all(cli_session& session, const std::string& db_path, const run_
     run_set_console ui;
     ui.answers.run_set = options;
     run_setup setup(session, ui);
-    if (!setup.open(db_path, 0))
+    if (!setup.open_all(db_path))
         return exit_failed;
     catch_interrupts(setup.launcher, false);
     const bool ok = setup.doc.run_all_records();

@@ -1,6 +1,7 @@
 // Console implementation of the user-interface port.
 #include "cli/console_user_interface.h"
 #include "cli/cli_session.h"
+#include "core/text_utils.h"
 
 #include <csignal>
 #include <iostream>
@@ -46,12 +47,13 @@ bool console_user_interface::ask_new_record(new_record_answer& answer)
 {
     if (!answers.accept_new_record)
         return false;
+    // What is not given follows what is: the station number the record ID, the station name
+    // ("Weather Station N") the station number, as the dialog proposes them.
     if (answers.record_id)
         answer.record_id = *answers.record_id;
-    if (answers.station_id)
-        answer.station_id = *answers.station_id;
-    if (answers.station_name)
-        answer.station_name = *answers.station_name;
+    answer.station_id = answers.station_id.value_or(answer.record_id);
+    answer.station_name = answers.station_name.value_or(
+        format_printf("Weather Station %ld", static_cast<long>(answer.station_id)));
     return true;
 }
 

@@ -125,6 +125,16 @@ bool list_field_help::find_field_help(std::string_view name, unsigned version, s
     return true;
 }
 
+std::string help_box_text(const list_field_help& help, std::string_view field_name)
+{
+    if (field_name.empty())
+        return {};
+    std::string text;
+    if (help.find_field_help(field_name, 0, text))
+        return text;
+    return "Not Found: " + std::string(field_name);
+}
+
 void list_field_help::table_name(std::int32_t, std::string& result) const { result = "??"; }
 void list_field_help::table_page(std::int32_t, std::string& result) const { result = "unknown"; }
 void list_field_help::table_text(std::int32_t, std::string& result) const { result = "unknown"; }

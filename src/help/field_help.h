@@ -61,6 +61,10 @@ public:
     void table_text(std::int32_t table, std::string& result) const override;
 };
 
+// What the help box shows for the field that gained the focus, given its model variable name
+// (empty when the control has none): the help of version 0, or "Not Found: " and the name.
+std::string help_box_text(const list_field_help& help, std::string_view field_name);
+
 // Reads the help file into `help`, appending every problem to `error_text`; loading stops at the
 // first problem and keeps the entries read before it.
 void load_field_help(list_field_help& help, const std::string& path, std::string& error_text);

@@ -150,6 +150,7 @@ bool doc_i_vorn::open_database(const std::string& path)
     load_help(log);
     ui_.end_wait_cursor();
     show_log(log);
+    ui_.show_record_values();
     ui_.refresh_all_views(1);
     return true;
 }

@@ -162,7 +162,7 @@ private:
     bool load_soil_list(std::string& log);
     // The frame of the area imports: the current record stored before, views refreshed by the import.
     bool store_before_import();
-    void reload_current_station();
+    void reload_current_station(std::string& log);
     void start_record_list(recordset& set);
     void load_help(std::string& log);
     void forget_current();

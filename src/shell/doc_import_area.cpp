@@ -19,14 +19,12 @@ bool doc_i_vorn::store_before_import()
 }
 
 // The stations changed under the current record, which holds a copy of its own.
-void doc_i_vorn::reload_current_station()
+void doc_i_vorn::reload_current_station(std::string& log)
 {
     if (!record_ || !has_current_)
         return;
-    std::string log;
     record_->weather_station.load_station(*db_, record_->weather_station_id, log);
     record_->weather_station.number = record_->weather_station_id;
-    show_log(log);
 }
 
 bool doc_i_vorn::import_soil(const std::string& path)
@@ -48,9 +46,7 @@ bool doc_i_vorn::import_weather(const std::string& path)
     if (!store_before_import())
         return false;
     std::string log;
-    const bool ok = import_weather_file(*db_, path, ui_, log);
-    reload_current_station();
-    return ok;
+    return import_weather_file(*db_, path, ui_, log, [this](std::string& after) { reload_current_station(after); });
 }
 
 bool doc_i_vorn::import_wind(const std::string& path)
@@ -58,9 +54,7 @@ bool doc_i_vorn::import_wind(const std::string& path)
     if (!store_before_import())
         return false;
     std::string log;
-    const bool ok = import_wind_file(*db_, path, ui_, log);
-    reload_current_station();
-    return ok;
+    return import_wind_file(*db_, path, ui_, log, [this](std::string& after) { reload_current_station(after); });
 }
 
 bool doc_i_vorn::import_weather_links(const std::string& path)
@@ -68,13 +62,11 @@ bool doc_i_vorn::import_weather_links(const std::string& path)
     if (!store_before_import())
         return false;
     std::string log;
-    const bool ok = ivorn::import_weather_links(*db_, path, ui_, log);
-    if (has_current_) {
-        std::string reload_log;
-        make_current(current_id_, reload_log);
-        show_log(reload_log);
-    }
-    return ok;
+    // The links changed the current record's row: it is loaded again before the views show it.
+    return ivorn::import_weather_links(*db_, path, ui_, log, [this](std::string& after) {
+        if (has_current_)
+            make_current(current_id_, after);
+    });
 }
 
 } // namespace ivorn

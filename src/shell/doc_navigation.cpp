@@ -46,6 +46,8 @@ void doc_i_vorn::move(target_finder find_target, int refresh_hint)
             load_entry(*target, log);
     }
     show_log(log);
+    // A highlight-only refresh does not reach the form: it takes the record's values itself.
+    ui_.show_record_values();
     ui_.refresh_all_views(refresh_hint);
 }
 

@@ -70,6 +70,7 @@ void doc_i_vorn::record_new()
     has_current_ = true;
     current_id_ = record_->id;
     show_log(log);
+    ui_.show_record_values();
     ui_.refresh_all_views(1);
 }
 
@@ -112,6 +113,8 @@ void doc_i_vorn::record_delete()
         log += format_printf("Control record %d was not deleted.\r\n", id);
     }
     ui_.show_error_list("Record Deleted", "Click This", log);
+    // The record object now holds the successor's row.
+    ui_.show_record_values();
     ui_.refresh_all_views(1);
 }
 

@@ -203,18 +203,24 @@ bool import_soil_file(database& db, const std::string& path, user_interface& ui,
     return stored;
 }
 
-bool import_weather_file(database& db, const std::string& path, user_interface& ui, std::string& log)
+bool import_weather_file(database& db, const std::string& path, user_interface& ui, std::string& log,
+                         const after_import& after)
 {
     ui.begin_wait_cursor();
     const bool ok = import_station_list(db, path, true, log);
+    if (after)
+        after(log);
     show_import_log(ui, log);
     return ok;
 }
 
-bool import_wind_file(database& db, const std::string& path, user_interface& ui, std::string& log)
+bool import_wind_file(database& db, const std::string& path, user_interface& ui, std::string& log,
+                      const after_import& after)
 {
     ui.begin_wait_cursor();
     const bool ok = import_station_list(db, path, false, log);
+    if (after)
+        after(log);
     show_import_log(ui, log);
     return ok;
 }

@@ -3,6 +3,7 @@
 // refreshes the views. The file chooser stays with the caller, which passes the chosen path.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "store/database.h"
@@ -11,6 +12,10 @@ namespace ivorn {
 
 class user_interface;
 
+// Runs after the import has landed and before its log is shown and the views are refreshed: the
+// caller brings what it holds (the current record) up to date, adding to the same log.
+using after_import = std::function<void(std::string& log)>;
+
 // One soil from a soil file, stored under the smallest free soil ID with its layers. The log
 // ends with "Soils read: N" (1, or 0 when the file could not be read). True when a soil was stored.
 bool import_soil_file(database& db, const std::string& path, user_interface& ui, std::string& log);
@@ -18,17 +23,20 @@ bool import_soil_file(database& db, const std::string& path, user_interface& ui,
 // The weather station list file: each line's monthly weather file becomes a station named after
 // that file's base name (an existing station of that name is updated in place, a new one takes
 // the smallest free number), with the line's latitude and longitude. The caller reloads the
-// current record's station afterwards. True when every listed station was stored.
-bool import_weather_file(database& db, const std::string& path, user_interface& ui, std::string& log);
+// current record's station in `after`. True when every listed station was stored.
+bool import_weather_file(database& db, const std::string& path, user_interface& ui, std::string& log,
+                         const after_import& after = {});
 
 // The wind list file: each line's wind file goes into the station named after the file's base
 // name, which a weather import must have made first. True when every listed station was stored.
-bool import_wind_file(database& db, const std::string& path, user_interface& ui, std::string& log);
+bool import_wind_file(database& db, const std::string& path, user_interface& ui, std::string& log,
+                      const after_import& after = {});
 
 // Import Weather Links: every control record's station link is cleared, then each line of the
 // weather link file (after its first) links the control records of its State FIPS, County FIPS,
 // HUC and MLRA to the weather station of its name. True when the whole file was read and every
 // named station was found.
-bool import_weather_links(database& db, const std::string& path, user_interface& ui, std::string& log);
+bool import_weather_links(database& db, const std::string& path, user_interface& ui, std::string& log,
+                          const after_import& after = {});
 
 } // namespace ivorn

@@ -143,7 +143,8 @@ bool read_weather_links(database& db, line_reader& file, std::string& log)
 
 } // namespace
 
-bool import_weather_links(database& db, const std::string& path, user_interface& ui, std::string& log)
+bool import_weather_links(database& db, const std::string& path, user_interface& ui, std::string& log,
+                          const after_import& after)
 {
     ui.begin_wait_cursor();
     line_reader file;
@@ -157,11 +158,16 @@ bool import_weather_links(database& db, const std::string& path, user_interface&
         // What was linked before a line that ends the reading stays linked.
         ok = work.commit(log) && ok;
     }
+    // What bringing the caller up to date reports is shown even after a successful import.
+    std::string after_log;
+    if (after)
+        after(after_log);
+    log += after_log;
     ui.end_wait_cursor();
+    if (!ok || !after_log.empty())
+        ui.show_error_list("Record read errors", "Click This", log);
     if (ok)
         ui.refresh_all_views(1);
-    else
-        ui.show_error_list("Record read errors", "Click This", log);
     return ok;
 }
 

@@ -45,6 +45,16 @@ TEST(CliDatabaseCommands, FailuresAndUsageErrors)
     EXPECT_EQ(run_ivorn(settings, "new /nonexistent/dir/x.mdb").status, 1);
     EXPECT_EQ(run_ivorn(settings, "frobnicate").status, 2);
     EXPECT_EQ(run_ivorn(settings, "info").status, 2);
+
+    // A command on the record at position 1 of an empty table fails, and says why.
+    const std::string empty = shell_quote(dir.file("empty.mdb"));
+    ASSERT_EQ(run_ivorn(settings, "new " + empty).status, 0);
+    for (const char* command : {"precheck ", "run ", "write-inputs --record 0 "}) {
+        SCOPED_TRACE(command);
+        const auto result = run_ivorn(settings, command + empty);
+        EXPECT_EQ(result.status, 1);
+        EXPECT_EQ(result.err, "There is no control record at position 1.\n");
+    }
 }
 
 TEST(CliDatabaseCommands, ConfigPersistsButOverridesDoNot)

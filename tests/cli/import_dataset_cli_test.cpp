@@ -45,5 +45,20 @@ TEST(IvornImportDataset, PrintsTheNewIdAndRefusesAnIdInUse)
     EXPECT_EQ(run_ivorn(settings, "import dataset " + db + " " + shell_quote(dir.file("none.dat"))).status, 1);
 }
 
+TEST(IvornImportDataset, StationFollowsTheIdGivenUnlessItsOwnIsGiven)
+{
+    testing::temp_dir dir;
+    const std::string settings = dir.file("s.ini");
+    const std::string db = shell_quote(dir.file("p.db"));
+    const std::string vornfile = shell_quote(testing::write_made_up_dataset(dir.path() / "set"));
+    ASSERT_EQ(run_ivorn(settings, "new " + db).status, 0);
+    ASSERT_EQ(run_ivorn(settings, "import dataset " + db + " " + vornfile + " --id 7").status, 0);
+    ASSERT_EQ(run_ivorn(settings, "import dataset " + db + " " + vornfile + " --station-id 9").status, 0);
+    const std::string weather = run_ivorn(settings, "export " + db + " Weather").out;
+    EXPECT_NE(weather.find("\n7,Weather Station 7,"), std::string::npos) << weather;
+    EXPECT_NE(weather.find("\n9,Weather Station 9,"), std::string::npos) << weather;
+    EXPECT_EQ(run_ivorn(settings, "records " + db).out, "1\t1\tDEMO RUN\n2\t7\tDEMO RUN\n");
+}
+
 } // namespace
 } // namespace ivorn

@@ -67,6 +67,15 @@ TEST_F(FieldHelp, VersionFallsBackToTheFirstEntryOfTheName)
     EXPECT_EQ(find("1ABC"), "(none)");
 }
 
+TEST_F(FieldHelp, HelpBoxShowsVersionZeroOrNotFound)
+{
+    EXPECT_EQ(load("WSA,1,13,ha,later\nWSA,0,13,ha,Drainage area\n"), "");
+    EXPECT_EQ(help_box_text(help, "WSA"), "WSA (ha): Drainage area");
+    EXPECT_EQ(help_box_text(help, "CN2"), "Not Found: CN2");
+    EXPECT_EQ(help_box_text(help, "SCRP1(21)"), "Not Found: SCRP1(21)");
+    EXPECT_EQ(help_box_text(help, ""), "");
+}
+
 TEST_F(FieldHelp, LetterListsAreOrderedByNameThenVersion)
 {
     EXPECT_EQ(load("cn2,0,1\nCN2,1,1\nCN2,0,1\nCNX,0,1\n"), "");

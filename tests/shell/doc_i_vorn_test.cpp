@@ -127,6 +127,8 @@ TEST_F(Document, CompleteListMovesWithHighlightHints)
     doc.record_previous();
     expect_current(1, 1);
     EXPECT_EQ(ui.refresh_hints, (std::vector<int>{1, 0, 1, 0, 0, 0, 0, 0}));
+    // A highlight-only refresh leaves the form alone: every move, found or not, fills it itself.
+    EXPECT_EQ(ui.record_shows, 8);
     EXPECT_TRUE(ui.error_lists.empty());
 }
 
@@ -176,10 +178,13 @@ TEST_F(Document, SearchFindsByIdAndCompletesALazyList)
     add_records({7, 8, 9});
     ASSERT_TRUE(doc.open_database(path));
     ui.integer_answers = {9, 4};
+    ui.record_shows = 0;
+    ui.refresh_hints.clear();
     doc.record_search();
     expect_current(3, 9);
     EXPECT_TRUE(doc.record_list().loaded);
     EXPECT_EQ(ui.record_shows, 1);
+    EXPECT_TRUE(ui.refresh_hints.empty());
     doc.record_search();
     expect_current(3, 9);
     EXPECT_EQ(ui.messages, std::vector<std::string>{"Not found."});
@@ -247,6 +252,7 @@ TEST_F(Document, NewProposesTheFirstFreeIdAndBecomesCurrent)
     EXPECT_EQ(doc.record_list().count(), 4u);
     EXPECT_EQ(stored_text(3, "Simulation Length"), "30");
     EXPECT_EQ(ui.refresh_hints.back(), 1);
+    EXPECT_EQ(ui.record_shows, 2);
 }
 
 TEST_F(Document, CancelledNewLeavesTheCurrentRecordAlone)
@@ -277,8 +283,10 @@ TEST_F(Document, DeleteMakesTheSuccessorOrTheLastCurrent)
     add_records({1, 2, 3});
     ASSERT_TRUE(doc.open_database(path));
     doc.go_to_position(2);
+    ui.record_shows = 0;
     doc.record_delete();
     expect_current(2, 3);
+    EXPECT_EQ(ui.record_shows, 1);
     EXPECT_EQ(doc.record_list().count(), 2u);
     EXPECT_EQ(doc.record_list().find_by_position(2)->text, "    2     3 Run 3");
     ASSERT_EQ(ui.error_lists.size(), 1u);

@@ -72,5 +72,38 @@ TEST_F(DocumentAreaImports, WeatherImportReloadsTheCurrentStationAndLinksReloadT
     EXPECT_FLOAT_EQ(doc.current_record()->weather_station.monthly[0][0], 12.5f);
 }
 
+TEST_F(DocumentAreaImports, ViewsAndLogFollowTheReloadedStation)
+{
+    std::string monthly = "\n\n";
+    for (int i = 0; i < 17; ++i)
+        monthly += "  12.5\n";
+    testing::write_file(dir.file("ames.wp1"), monthly);
+    testing::write_file(dir.file("weatne.dat"), "    1 ames.wp1       41.99  -93.62\n");
+    {
+        database db;
+        std::string log;
+        ASSERT_TRUE(db.open(path, {}, log)) << log;
+        ASSERT_TRUE(db.execute("INSERT INTO \"Weather\" (\"ID\", \"Name\") VALUES (1, 'ames'), (6, 'boone')", log)) << log;
+    }
+    ASSERT_TRUE(doc.open_database(path));
+    ui.error_lists.clear();
+    ui.refresh_hints.clear();
+    std::vector<float> shown;
+    ui.on_refresh = [&] { shown.push_back(doc.current_record()->weather_station.monthly[0][0]); };
+    ASSERT_TRUE(doc.import_weather(dir.file("weatne.dat")));
+    EXPECT_EQ(shown, std::vector<float>{12.5f});
+    ASSERT_EQ(ui.error_lists.size(), 1u);
+    EXPECT_EQ(ui.error_lists[0].caption, "Record read errors");
+
+    testing::write_file(dir.file("master.wth"), "header\nIowa      19169103 07080105 boone\n");
+    ui.error_lists.clear();
+    shown.clear();
+    std::vector<int> station_ids;
+    ui.on_refresh = [&] { station_ids.push_back(doc.current_record()->weather_station_id); };
+    ASSERT_TRUE(doc.import_weather_links(dir.file("master.wth")));
+    EXPECT_EQ(station_ids, std::vector<int>{6});
+    EXPECT_TRUE(ui.error_lists.empty());
+}
+
 } // namespace
 } // namespace ivorn

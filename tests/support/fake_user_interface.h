@@ -42,9 +42,10 @@ public:
             answer = *new_record_override;
         return true;
     }
-    bool choose_file(const std::string& default_name, const std::string&, std::string& path) override
+    bool choose_file(const std::string& default_name, const std::string& filter, std::string& path) override
     {
         offered_files.push_back(default_name);
+        offered_filters.push_back(filter);
         if (file_answers.empty())
             return false;
         path = file_answers.front();
@@ -61,7 +62,12 @@ public:
     void begin_wait_cursor() override { ++wait_cursors; }
     void end_wait_cursor() override { --wait_cursors; }
     void set_status_text(const std::string& text) override { status = text; }
-    void refresh_all_views(int hint) override { refresh_hints.push_back(hint); }
+    void refresh_all_views(int hint) override
+    {
+        refresh_hints.push_back(hint);
+        if (on_refresh)
+            on_refresh();
+    }
     void store_form_values() override
     {
         ++form_stores;
@@ -88,6 +94,7 @@ public:
     bool new_record_accept = true;
     const new_record_answer* new_record_override = nullptr;
     std::vector<std::string> offered_files;
+    std::vector<std::string> offered_filters;
     std::deque<std::string> file_answers;
     std::vector<run_set_options> proposed_run_sets;
     const run_set_options* run_set_answer = nullptr;
@@ -95,6 +102,8 @@ public:
     int wait_cursors = 0;
     std::string status;
     std::vector<int> refresh_hints;
+    // What the views would show when they are refreshed.
+    std::function<void()> on_refresh;
     int form_stores = 0;
     // What the form "edits" in the record when asked for its values.
     std::function<void()> on_store_form_values;
