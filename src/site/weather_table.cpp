@@ -25,10 +25,11 @@ void load_station_row(vorn_weather_station& station, const recordset& row)
     station.name = cut_to_width(trim_copy(station.name), station_name_width);
 }
 
-bool load_months(vorn_weather_station& station, database& db, std::string& log)
+// The month rows of station `number`, whether or not the station has its own row.
+bool load_months(vorn_weather_station& station, database& db, std::int32_t number, std::string& log)
 {
     recordset months;
-    if (!months.open(db, weather_by_month_table(), station_filter(station.number), log, recordset::mode::read_only))
+    if (!months.open(db, weather_by_month_table(), station_filter(number), log, recordset::mode::read_only))
         return false;
     for (; !months.is_eof(); months.move_next())
         station.store_month_row(months, log);
@@ -99,8 +100,9 @@ bool vorn_weather_station::load_station(database& db, std::int32_t station_numbe
         }
         load_station_row(*this, stations);
     }
-    // Without a row the station stays reset, number 0, and its months are looked up as such.
-    return load_months(*this, db, log);
+    // Without a row the station stays reset (number 0), but its months are still those of the
+    // number asked for: station 0's months would otherwise be stored under this number.
+    return load_months(*this, db, station_number, log);
 }
 
 bool vorn_weather_station::load_station_by_name(database& db, const std::string& station_name, std::string& log)
@@ -113,7 +115,7 @@ bool vorn_weather_station::load_station_by_name(database& db, const std::string&
     if (stations.is_eof())
         return false;
     load_station_row(*this, stations);
-    return load_months(*this, db, log);
+    return load_months(*this, db, number, log);
 }
 
 bool vorn_weather_station::save_station(database& db, std::string_view station_table, std::string_view month_table,

@@ -85,6 +85,23 @@ TEST_F(WeatherTable, LoadTrimsTheNameAndAnAbsentStationStaysReset)
     EXPECT_EQ(loaded.name, "");
 }
 
+// Without a "Weather" row the months are still those of the number asked for, never those of
+// station 0: a record storing its station afterwards would take another station's weather.
+TEST_F(WeatherTable, AbsentStationLoadsTheMonthsOfItsOwnNumber)
+{
+    std::string log;
+    ASSERT_TRUE(station(0, "zero").save_station(db, "Weather", "Weather by Month", log)) << log;
+    ASSERT_TRUE(db.execute("INSERT INTO \"Weather by Month\" (\"ID\", \"Month\", \"Air Temperature Average Max\") "
+                           "VALUES (4, 2, 7.5)",
+                           log));
+    vorn_weather_station loaded;
+    ASSERT_TRUE(loaded.load_station(db, 4, log)) << log;
+    EXPECT_EQ(loaded.number, 0);
+    EXPECT_EQ(loaded.monthly[0][0], 0.0f);
+    EXPECT_EQ(loaded.monthly[0][1], 7.5f);
+    EXPECT_EQ(loaded.monthly[29][0], 0.0f);
+}
+
 TEST_F(WeatherTable, ListSkipsOrphanMonthsAndNumbersAreAllocatedFromOne)
 {
     std::string log;
