@@ -124,14 +124,15 @@ bool doc_i_vorn::precheck_all_records()
     long records = 0;
     long failures = 0;
     recordset set;
-    if (open_records(set, log) && store_before_leaving(log)) {
+    const bool checked = open_records(set, log) && store_before_leaving(log);
+    if (checked) {
         const bool had_current = has_current_;
         const std::int32_t remembered = current_id_;
         complete_list(set, log);
         for (const control_record_description* entry : records_) {
-            load_entry(*entry, log);
             ++records;
-            if (!precheck_record(make_run_context(), log))
+            // A record that cannot be loaded would be checked with the previous record's values.
+            if (!load_entry(*entry, log) || !precheck_record(make_run_context(), log))
                 ++failures;
         }
         if (had_current)
@@ -139,6 +140,11 @@ bool doc_i_vorn::precheck_all_records()
         ui_.show_record_values();
     }
     ui_.end_wait_cursor();
+    if (!checked) {
+        // Nothing was checked: "All 0 records ok." would call that a success.
+        ui_.show_error_list("Don't run VORN til this is fixed", "Ok", log);
+        return false;
+    }
     if (failures == 0) {
         ui_.message_box(format_printf("All %ld records ok.", records));
         return true;

@@ -73,7 +73,6 @@ bool doc_i_vorn::run_all_records()
     launcher_->clear_cancel();
     std::string log;
     const bool had_current = has_current_;
-    const std::int32_t remembered = current_id_;
 
     recordset set;
     if (!open_records(set, log)) {
@@ -119,6 +118,8 @@ bool doc_i_vorn::run_all_records()
     const auto start = std::chrono::steady_clock::now();
     auto end = start;
     if (store_before_leaving(log) && !records_.empty()) {
+        // Taken after the store: an ID edited in the form is the record's ID from now on.
+        const std::int32_t remembered = current_id_;
         long position = options.first_position;
         const control_record_description* entry = reach(set, position, log);
         while (!stopped && entry) {

@@ -312,6 +312,18 @@ TEST_F(RunAllRecords, CancelBetweenRunsKeepsTheFinishedRuns)
     EXPECT_EQ(rows_of("Average Output", 2), 0);
 }
 
+TEST_F(RunAllRecords, RecordWhoseIdWasEditedIsCurrentAgainAfterTheSet)
+{
+    import_records(2);
+    doc.search_id(2);
+    doc.current_record()->id = 9;
+    doc.current_record()->modified = true;
+    options.last_position = 1;
+    ASSERT_TRUE(run_set()) << report.log;
+    EXPECT_EQ(doc.current_record()->id, 9);
+    EXPECT_FALSE(contains("Unable to find control record")) << report.log;
+}
+
 TEST_F(RunAllRecords, ListFilesThatCannotBeWrittenEndTheSetAndSaySo)
 {
     import_records(1);

@@ -132,5 +132,16 @@ TEST_F(RunThisRecord, PrecheckAllRecordsCountsTheFailures)
     EXPECT_EQ(ui.wait_cursors, 0);
 }
 
+TEST_F(RunThisRecord, PrecheckAllRecordsThatCannotStoreTheCurrentRecordChecksNothingAndSaysSo)
+{
+    doc.current_record()->mlra = "longer than its column";
+    doc.current_record()->modified = true;
+    EXPECT_FALSE(doc.precheck_all_records());
+    EXPECT_TRUE(ui.messages.empty());
+    ASSERT_EQ(ui.error_lists.size(), 1u);
+    EXPECT_EQ(ui.error_lists[0].caption, "Don't run VORN til this is fixed");
+    EXPECT_NE(ui.error_lists[0].text.find("too long"), std::string::npos) << ui.error_lists[0].text;
+}
+
 } // namespace
 } // namespace ivorn
