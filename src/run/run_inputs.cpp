@@ -146,8 +146,10 @@ bool write_list_files(run_context& context, std::string& log)
     if (has_farm_files(settings.vorn_version)
         && !write_daily_weather_list(*context.db, directory, settings.line_ends, context.message_box, log))
         ok = false;
-    write_print_file(context.output_variables, settings.vorn_version, model_path(context, file_names::print),
-                     settings.line_ends, log);
+    // Like the reference files, a print file left from an earlier run would choose this run's reports.
+    ok = write_print_file(context.output_variables, settings.vorn_version, model_path(context, file_names::print),
+                          settings.line_ends, log)
+         && ok;
     ok = write_reference_files(context, log) && ok;
     return ok;
 }

@@ -11,7 +11,8 @@ namespace ivorn {
 // Every check runs; each failure appends its message. False when any failed.
 bool precheck_record(const run_context& context, std::string& log);
 // Model file list, run file, one-line lists, daily weather list, print file, reference files.
-// Fails when the model file list, the daily weather list or a reference file could not be written.
+// Fails when the model file list, the daily weather list, the print file or a reference file could
+// not be written.
 bool write_list_files(run_context& context, std::string& log);
 // Parameter file, subareas with their schedules and soils, the two lists, the control file set.
 bool write_model_inputs(run_context& context, std::string& log);

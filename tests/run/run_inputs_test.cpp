@@ -73,6 +73,12 @@ TEST_F(RunInputs, ListFilesByVersionAndFailingOnlyOnTheModelFileList)
     EXPECT_FALSE(write_list_files(context, log));
     EXPECT_EQ(log, "ERROR, unable to open VORN file:" + model_file("ivTill.dat") + "\r\n");
     std::filesystem::remove(model_file("ivTill.dat"));
+    std::filesystem::remove(model_file("ivPrnt.dat"));
+    std::filesystem::create_directory(model_file("ivPrnt.dat"));
+    log.clear();
+    EXPECT_FALSE(write_list_files(context, log));
+    EXPECT_NE(log.find(model_file("ivPrnt.dat")), std::string::npos) << log;
+    std::filesystem::remove(model_file("ivPrnt.dat"));
 
     context.settings.working_directory = scratch.file("absent") + "/";
     const std::string absent = context.settings.working_directory;
