@@ -11,30 +11,31 @@
 #include <vector>
 
 #include "run/model_launcher.h"
+#include "run/run_executor.h"
 
 namespace ivorn {
 
-class parallel_launches {
+class parallel_launches : public run_executor {
 public:
     explicit parallel_launches(int slots);
     parallel_launches(const parallel_launches&) = delete;
     parallel_launches& operator=(const parallel_launches&) = delete;
     // Ends whatever still runs.
-    ~parallel_launches();
+    ~parallel_launches() override;
 
     // The slot the request was started on, -1 when every slot is busy.
-    int start(const launch_request& request);
-    bool has_free_slot() const;
+    int start(const launch_request& request) override;
+    bool has_free_slot() const override;
     // How many launches ended so far.
-    std::uint64_t end_count() const;
+    std::uint64_t end_count() const override;
     // Until more than `seen` launches ended, or the limit passed.
-    void wait_for_an_end(std::uint64_t seen, std::chrono::milliseconds limit);
-    bool ended(int slot) const;
+    void wait_for_an_end(std::uint64_t seen, std::chrono::milliseconds limit) override;
+    bool ended(int slot) const override;
     // Waits for the slot's launch to end and frees the slot.
-    launch_result take(int slot);
+    launch_result take(int slot) override;
     // Ends the model on that slot (its result says cancelled), or on every slot.
-    void end(int slot);
-    void end_all();
+    void end(int slot) override;
+    void end_all() override;
 
 private:
     struct slot_state {
