@@ -146,9 +146,12 @@ bool qt_user_interface::choose_file(const std::string& default_name, const std::
 
 void qt_user_interface::begin_wait_cursor()
 {
-    on_gui([this] {
+    // Work on the worker thread leaves the window answering (Stop among others): the busy
+    // cursor says so, where the plain wait cursor says that the window is blocked.
+    const Qt::CursorShape shape = QThread::currentThread() == thread() ? Qt::WaitCursor : Qt::BusyCursor;
+    on_gui([this, shape] {
         ++wait_cursors_;
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+        QApplication::setOverrideCursor(shape);
     });
 }
 

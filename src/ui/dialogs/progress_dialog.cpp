@@ -1,6 +1,7 @@
 // The progress window of run sets, scans and long imports.
 #include "dialogs/progress_dialog.h"
 
+#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -36,6 +37,8 @@ progress_dialog::progress_dialog(QWidget* parent) : QDialog(parent)
         label = new QLabel(this);
         label->setMinimumWidth(360);
         label->setTextFormat(Qt::PlainText);
+        // "Run %6d, Good=%6d" lines up its counts only in a fixed-width font.
+        label->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
         layout->addWidget(label);
     }
     auto* buttons = new QHBoxLayout;
