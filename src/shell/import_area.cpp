@@ -116,10 +116,23 @@ vorn_weather_station& weather_line_station(weather_station_list_class& stations,
     return station;
 }
 
+// Columns 20-26 and 28-34 of a list line, as the list line reader takes them: the station's
+// latitude and longitude, or nothing when they are blank.
+bool position_blank(std::string_view text)
+{
+    return text.size() <= 19 || trim_copy(text.substr(19, 15)).empty();
+}
+
+bool position_given(std::string_view text)
+{
+    float value = 0.0f;
+    return !position_blank(text) && read_float_field(text, 20, 26, value) && read_float_field(text, 28, 34, value);
+}
+
 // What one list line does to the stations: a weather line makes or updates the station of its
 // number, a wind line updates the station of its number, which the weather import made.
 bool import_list_line(database& db, weather_station_list_class& stations, const std::string& list_path,
-                      const station_list_line& line, bool weather, std::string& log)
+                      std::string_view text, const station_list_line& line, bool weather, std::string& log)
 {
     if (line.number < 1) {
         log += format_printf("Weather station number %d is not valid: station numbers start at 1.\r\n", line.number);
@@ -131,9 +144,14 @@ bool import_list_line(database& db, weather_station_list_class& stations, const 
         log += format_printf("WARNING, station %d not found in table.  Import weather before wind.\r\n", line.number);
         return false;
     }
-    if (weather) {
+    if (weather && position_given(text)) {
         station->latitude = line.latitude;
         station->longitude = line.longitude;
+    } else if (weather && !position_blank(text)) {
+        // A list whose file names run into the position columns must not move its stations.
+        log += format_printf("Weather station %d keeps its latitude and longitude: columns 20-34 of its line hold no "
+                             "numbers.\r\n",
+                             line.number);
     }
     return read_listed_file(*station, list_path, line, weather, log) && save_quietly(*station, db, log);
 }
@@ -162,7 +180,7 @@ bool import_station_list(database& db, const std::string& path, bool weather, st
         const bool scanned = read_station_list_line(text, line);
         if (!scanned)
             log += "The line gives no station number and file name.\r\n";
-        if (!scanned || !import_list_line(db, stations, path, line, weather, log)) {
+        if (!scanned || !import_list_line(db, stations, path, text, line, weather, log)) {
             list.log_stop(log);
             log += "Nothing was imported from " + path + ".\r\n";
             return false;

@@ -114,6 +114,17 @@ TEST_F(ImportArea, StationsKeepTheirListNumbersAndWindMeetsItsWeatherStation)
     EXPECT_FLOAT_EQ(mead.monthly[0][0], 25.0f);
     EXPECT_FLOAT_EQ(mead.monthly[average_velocity][0], 6.0f);
     EXPECT_EQ(db.count_rows(weather_table(), log), 2);
+
+    // A file name that runs into the position columns leaves the station where it was.
+    write_file(dir.file("weatne.dat"), "    4 ./././ames.wp1   North  West\n");
+    log.clear();
+    ASSERT_TRUE(import_weather_file(db, dir.file("weatne.dat"), ui, log)) << log;
+    EXPECT_NE(log.find("Weather station 4 keeps its latitude and longitude: columns 20-34 of its line hold no "
+                       "numbers.\r\n"),
+              std::string::npos)
+        << log;
+    ASSERT_TRUE(ames.load_station(db, 4, log));
+    EXPECT_FLOAT_EQ(ames.latitude, 41.99f);
 }
 
 TEST_F(ImportArea, AStationListThatStopsAtALineStoresNothing)
