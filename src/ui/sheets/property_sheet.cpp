@@ -8,8 +8,11 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QScrollArea>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "sheets/help_box.h"
 #include "sheets/record_page.h"
@@ -34,13 +37,6 @@ property_sheet::property_sheet(QWidget* parent, const sheet_description& sheet, 
         tabs_->addTab(scroll, QString::fromStdString(page.title));
         pages_.push_back(widget);
     }
-    // The tabs open as large as the largest page, up to what the screen leaves room for.
-    const QRect screen = QApplication::primaryScreen() ? QApplication::primaryScreen()->availableGeometry()
-                                                       : QRect(0, 0, 1280, 1024);
-    const QSize room(screen.width() * 3 / 4 - 260, screen.height() * 3 / 4);
-    for (int index = 0; index < tabs_->count(); ++index)
-        tabs_->widget(index)->setMinimumSize(content.boundedTo(room) + QSize(4, 4));
-
     help_box_ = new edit_help_text(this);
     help_box_->setMinimumWidth(220);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -53,6 +49,14 @@ property_sheet::property_sheet(QWidget* parent, const sheet_description& sheet, 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row, 1);
     layout->addWidget(buttons);
+
+    // The sheet opens large enough for its largest page; a screen too small for that gets a sheet
+    // that fits and pages that scroll.
+    content.setWidth(std::max(content.width(), tabs_->tabBar()->sizeHint().width()));
+    const QSize wanted = content + QSize(help_box_->minimumWidth() + 70, 110);
+    const QRect screen = QApplication::primaryScreen() ? QApplication::primaryScreen()->availableGeometry()
+                                                       : QRect(0, 0, 1280, 1024);
+    resize(wanted.boundedTo(QSize(std::max(screen.width(), 1280), std::max(screen.height(), 900))));
 
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focus_changed(now); });
 }
