@@ -131,8 +131,8 @@ void main_window::build_record_and_run_menus()
     add_action(run, "precheck_all_records", tr("Pre-Check A&ll Records"), QKeySequence(),
                [this] { run_job([this] { doc_->precheck_all_records(); }); });
     run->addSeparator();
-    QAction* stop_action = add_action(run, "run_stop", tr("&Stop"), QKeySequence(Qt::Key_Escape), [this] { stop(); });
-    stop_action->setShortcutContext(Qt::ApplicationShortcut);
+    // Esc in the main window; in the progress window Esc is its Cancel, which lets the model finish.
+    add_action(run, "run_stop", tr("&Stop"), QKeySequence(Qt::Key_Escape), [this] { stop(); });
 }
 
 void main_window::build_other_menus()
