@@ -79,6 +79,13 @@ private Q_SLOTS:
     {
         app_settings settings;
         list_field_help_vorn help;
+        list_field_help_vorn shipped;
+        std::string errors;
+        load_field_help(shipped, IVORN_SOURCE_DIR "/data/iVornHelp.csv", errors);
+        QCOMPARE(QString::fromStdString(errors), QString());
+        std::string shown;
+        QVERIFY(shipped.find_field_help("Simulation Length", 0, shown));
+        QCOMPARE(shown, std::string("Simulation Length (years): Number of years the run simulates."));
         for (const control_record_sheet& entry : control_record_sheets()) {
             const sheet_description& sheet = *entry.sheet;
             control_record record(settings);
@@ -93,6 +100,7 @@ private Q_SLOTS:
                             bound = bound || equals_ignoring_case(binding.column, field.column);
                         QVERIFY2(bound, where.c_str());
                         QVERIFY2(field.editor != editor_kind::choice || field.choices, where.c_str());
+                        QVERIFY2(shipped.find_field_help(help_variable(field), 0, shown), where.c_str());
                     }
                 }
             }
