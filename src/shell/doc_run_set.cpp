@@ -74,12 +74,12 @@ bool doc_i_vorn::run_all_records()
     std::string log;
     const bool had_current = has_current_;
 
-    recordset set;
-    if (!open_records(set, log)) {
+    control_record_keys keys(*db_);
+    if (keys.count(log) < 0) {
         show_log(log);
         return false;
     }
-    complete_list(set, log);
+    complete_list(keys, log);
     run_set_options options;
     options.last_position = static_cast<long>(records_.count());
     if (!ui_.ask_run_set(options)) {
@@ -121,7 +121,7 @@ bool doc_i_vorn::run_all_records()
         // Taken after the store: an ID edited in the form is the record's ID from now on.
         const std::int32_t remembered = current_id_;
         long position = options.first_position;
-        const control_record_description* entry = reach(set, position, log);
+        const control_record_description* entry = reach(keys, position, log);
         while (!stopped && entry) {
             if (ui_.progress_cancelled()) {
                 last_run_set_.cancelled = true;
@@ -142,7 +142,7 @@ bool doc_i_vorn::run_all_records()
             if (position > options.last_position)
                 stopped = true;
             else
-                entry = reach(set, position, log);
+                entry = reach(keys, position, log);
             end = std::chrono::steady_clock::now();
         }
         if (had_current)
