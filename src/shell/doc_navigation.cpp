@@ -222,6 +222,11 @@ control_record_description* doc_i_vorn::add_entry_of(std::int32_t id)
     const long position = keys.position_of(id);
     if (position <= 0 || !keys.step(id, 0, row))
         return nullptr;
+    auto* entry = records_.add_row(row, position);
+    if (entry->id == row.id)
+        return entry;
+    // Another row holds that place in the list: the table changed behind it, so it starts again.
+    records_.delete_all();
     return records_.add_row(row, position);
 }
 
