@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "bench_support.h"
+#include "control_record_fill.h"
 #include "core/model_file_writer.h"
 #include "reference/field_operation_table.h"
 #include "reference/reference_tables.h"
@@ -20,8 +21,6 @@
 #include "shell/doc_i_vorn.h"
 #include "shell/import_reference.h"
 #include "shell/project_database.h"
-#include "site/control_record_table.h"
-#include "store/bulk_inserter.h"
 
 using namespace ivorn;
 using bench::quiet_interface;
@@ -114,25 +113,6 @@ void crops_benchmark(int count)
     std::printf("  ratio bare / import: %.2fx (again: %.2fx)\n", bare / import, bare / reimport);
 }
 
-bool fill_records(const std::string& path, long records)
-{
-    std::string log;
-    database db;
-    if (!fresh_project(path) || !open_project_database(db, path, log))
-        return false;
-    transaction work(db);
-    bulk_inserter rows;
-    if (!rows.prepare(db, control_records_table(), log))
-        return false;
-    for (long id = 1; id <= records; ++id) {
-        rows.set("ID", field_value(std::int64_t{id}));
-        rows.set("Description", field_value("Run " + std::to_string(id)));
-        if (!rows.insert_row(log))
-            return false;
-    }
-    return work.commit(log);
-}
-
 // What `ivorn import dataset DB FILE` does: open for one command, import, close.
 double import_dataset_once(const std::string& path, const std::string& dataset)
 {
@@ -155,7 +135,7 @@ void dataset_benchmark(long records)
     std::printf("Import dataset (data/demo/run1), best of 3\n");
     const std::string empty = scratch_file("empty.mdb");
     const std::string large = scratch_file("large.mdb");
-    if (!fresh_project(empty) || !fill_records(large, records))
+    if (!fresh_project(empty) || !bench::fill_control_records(large, records))
         return;
     double best_empty = 1e9;
     double best_large = 1e9;
