@@ -106,6 +106,15 @@ long long control_record_keys::count_where(const std::string& where, std::int32_
     return sqlite3_column_int64(counted.get(), 0);
 }
 
+std::string control_record_keys::ends_sql() const
+{
+    // Each in a query of its own: the smallest and the largest are then read off the ends of the
+    // key index, and a bare count(*) counts its pages, where one query would read every row.
+    return "SELECT (SELECT min(" + key_ + ") FROM " + table_ + "), (SELECT max(" + key_ + ") FROM " + table_
+           + "), (SELECT count(*) FROM " + table_ + ") - (SELECT count(*) FROM " + table_ + " WHERE " + key_
+           + " IS NULL)";
+}
+
 bool control_record_keys::contains(std::int32_t id) { return count_where(key_ + " = ?1", id) > 0; }
 
 bool control_record_keys::step(std::int32_t anchor, long offset, control_record_key& row)
@@ -136,15 +145,76 @@ long control_record_keys::position_of(std::int32_t id)
 {
     if (!contains(id))
         return 0;
+    // A count walks the key index over the rows it counts: count on the side of the ID nearer
+    // its end (the record just added has the largest ID, the first record the smallest).
+    const cached_statement ends = db_.statement(ends_sql());
+    bool from_the_end = false;
+    if (ends && sqlite3_step(ends.get()) == SQLITE_ROW && sqlite3_column_type(ends.get(), 0) == SQLITE_INTEGER
+        && sqlite3_column_type(ends.get(), 1) == SQLITE_INTEGER) {
+        const std::int64_t low = sqlite3_column_int64(ends.get(), 0);
+        const std::int64_t high = sqlite3_column_int64(ends.get(), 1);
+        from_the_end = high - id < id - low;
+    }
+    if (from_the_end) {
+        std::string ignored;
+        const long long rows = count(ignored);
+        const long long from_it = count_where(key_ + " >= ?1", id);
+        return rows < 0 || from_it < 0 ? 0 : static_cast<long>(rows - from_it + 1);
+    }
     const long long smaller = count_where(key_ + " < ?1", id);
     const long long without_id = count_where(key_ + " IS NULL", id);
-    if (smaller < 0 || without_id < 0)
+    return smaller < 0 || without_id < 0 ? 0 : static_cast<long>(smaller + without_id + 1);
+}
+
+bool control_record_keys::has_unique_key()
+{
+    const cached_statement indexes = db_.statement("PRAGMA index_list(" + table_ + ")");
+    if (!indexes)
+        return false;
+    std::vector<std::string> unique;
+    while (sqlite3_step(indexes.get()) == SQLITE_ROW) {
+        const auto* name = reinterpret_cast<const char*>(sqlite3_column_text(indexes.get(), 1));
+        if (name && sqlite3_column_int(indexes.get(), 2) == 1 && sqlite3_column_int(indexes.get(), 4) == 0)
+            unique.emplace_back(name);
+    }
+    for (const std::string& index : unique) {
+        const cached_statement columns = db_.statement("PRAGMA index_info(" + quote_identifier(index) + ")");
+        int count = 0;
+        bool on_key = false;
+        while (columns && sqlite3_step(columns.get()) == SQLITE_ROW) {
+            ++count;
+            const auto* column = reinterpret_cast<const char*>(sqlite3_column_text(columns.get(), 2));
+            on_key = column && quote_identifier(column) == key_;
+        }
+        if (count == 1 && on_key)
+            return true;
+    }
+    return false;
+}
+
+std::int64_t control_record_keys::dense_free_id()
+{
+    // Unique IDs from 1 to as many as there are rows leave no gap: the next is one past the
+    // largest. Found from the ends of the key index and a count, without reading every ID.
+    if (!has_unique_key())
         return 0;
-    return static_cast<long>(smaller + without_id + 1);
+    const cached_statement ends = db_.statement(ends_sql());
+    if (!ends || sqlite3_step(ends.get()) != SQLITE_ROW)
+        return 0;
+    if (sqlite3_column_type(ends.get(), 0) != SQLITE_INTEGER || sqlite3_column_type(ends.get(), 1) != SQLITE_INTEGER)
+        return 0;
+    const std::int64_t low = sqlite3_column_int64(ends.get(), 0);
+    const std::int64_t high = sqlite3_column_int64(ends.get(), 1);
+    const std::int64_t rows = sqlite3_column_int64(ends.get(), 2);
+    if (low != 1 || high != rows || high + 1 >= 2147483647)
+        return 0;
+    return high + 1;
 }
 
 std::int64_t control_record_keys::next_free_id(std::string& log)
 {
+    if (const std::int64_t dense = dense_free_id(); dense > 0)
+        return dense;
     std::vector<std::int32_t> ids;
     const auto take = [&ids](const field_value& id) { ids.push_back(static_cast<std::int32_t>(value_as_integer(id))); };
     if (!each_column_value(db_, control_records_table(), "ID", take, log))

@@ -40,6 +40,12 @@ public:
 private:
     bool first_row(const std::string& sql, std::int64_t first, std::int64_t second, control_record_key& row);
     long long count_where(const std::string& where, std::int32_t id);
+    // Whether a unique index holds the key alone, so that no two rows share an ID.
+    bool has_unique_key();
+    // The smallest ID, the largest and the number of rows with an ID.
+    std::string ends_sql() const;
+    // The next free ID of a table whose IDs run from 1 without a gap; 0 when that is not so.
+    std::int64_t dense_free_id();
 
     database& db_;
     std::string table_;
