@@ -15,6 +15,15 @@ namespace ivorn {
 // current one; a non-empty one ends with a separator or gets one.
 std::string find_file_ignoring_case(const std::string& directory, const std::string& name);
 
+// The path of an existing file that `path` names when each of its parts is compared without
+// regard to letter case: `path` itself when it exists as written; otherwise, part by part, the
+// exact name where it exists and else the first name in sorted order that matches ignoring case.
+// Without a match, `path` as written.
+std::string find_path_ignoring_case(const std::string& path);
+
+// True when `path` names an existing regular file.
+bool regular_file_exists(const std::string& path);
+
 // The same lookups for many names in one directory. The exact name and the name in capitals
 // (the first of its spellings in sorted order) are tried on their own; the directory is read
 // only for a name found neither way, and then once for all of them. A run looks up a dozen

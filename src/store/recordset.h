@@ -106,6 +106,9 @@ field_value normalised_value(const column_description& column, const field_value
 // False, with the reason logged, when the value does not fit the column's type or text size.
 bool check_column_value(const table_description& table, const column_description& column, const field_value& value,
                         std::string& log);
+// Sets one column of the rows matching a filter to `value`; the count changed, -1 on failure.
+long long update_rows(database& db, const table_description& table, const record_filter& filter,
+                      std::string_view column, const field_value& value, std::string& log);
 
 // "WHERE a = ? AND b = ?" for a filter, empty for none.
 std::string where_clause(const record_filter& filter);
