@@ -64,6 +64,15 @@ TEST_F(Descriptions, FillMakesOneEntryPerRowInKeyOrder)
     EXPECT_EQ(list.find_by_id(4), nullptr);
 }
 
+TEST_F(Descriptions, TextIsPositionAndIdInFiveColumnsThenTheDescription)
+{
+    add_records({-5, 123456});
+    ASSERT_TRUE(list.fill_descriptions(keys, log)) << log;
+    ASSERT_EQ(list.count(), 2u);
+    EXPECT_EQ(list.at(0)->text, "    1    -5 Run -5");
+    EXPECT_EQ(list.at(1)->text, "    2 123456 Run 123456");
+}
+
 TEST_F(Descriptions, FillReportsProgressEvery500Rows)
 {
     ASSERT_TRUE(db.execute("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1200) "
