@@ -18,7 +18,8 @@ bool read_whole_file(const std::string& path, std::string& content)
     // 128 MB buffer and a copy of the old one.
     if (std::fseek(file, 0, SEEK_END) == 0) {
         const long size = std::ftell(file);
-        if (size > 0)
+        constexpr long largest_reserved = 1L << 30;
+        if (size > 0 && size <= largest_reserved)
             content.reserve(static_cast<size_t>(size));
         std::rewind(file);
     }
