@@ -60,16 +60,16 @@ bool bound_upserter::upsert(std::int64_t id, const binding_list& bindings, std::
     resolve(bindings);
     if (!covers_every_column_)
         return upsert_through_set(id, bindings, log);
-    // What a new row of the set filtered on this ID would hold, then the members over it.
+    // What a new row of the set filtered on this ID would hold, then the members over it; with
+    // every column bound, the members alone.
     row_.resize(table_.columns.size());
-    for (size_t i = 0; i < row_.size(); ++i)
-        row_[i] = empty_value(table_.columns[i]);
     row_[static_cast<size_t>(id_column_)] = field_value(id);
     for (size_t i = 0; i < bindings.size(); ++i) {
         if (columns_[i] >= 0)
             row_[static_cast<size_t>(columns_[i])] = member_value(bindings[i].member);
     }
     for (size_t i = 0; i < row_.size(); ++i) {
+        row_[i] = normalised_value(table_.columns[i], row_[i]);
         if (!check_column_value(table_, table_.columns[i], row_[i], log))
             return false;
     }
@@ -101,7 +101,7 @@ bool bound_upserter::write_row(std::int64_t row_id, std::string& log)
     }
     int index = 1;
     for (size_t i = 0; i < row_.size(); ++i)
-        bind_value(write.get(), index++, normalised_value(table_.columns[i], row_[i]));
+        bind_value(write.get(), index++, row_[i]);
     if (row_id >= 0)
         sqlite3_bind_int64(write.get(), index, row_id);
     if (sqlite3_step(write.get()) != SQLITE_DONE) {
