@@ -169,6 +169,25 @@ int command_run_all(cli_session& session, const std::string& db_path, const run_
     for (size_t at = closing.find("\r\n"); at != std::string::npos; at = closing.find("\r\n"))
         closing.erase(at, 1);
     std::cout << closing << '\n';
+    // A set left running on the cluster: its job is what the caller needs next.
+    const size_t submitted = report.log.find("Submitted Slurm job ");
+    if (report.left_running && submitted != std::string::npos)
+        std::cout << report.log.substr(submitted, report.log.find("\r\n", submitted) - submitted) << '\n';
+    setup.doc.close_database();
+    return ok ? exit_ok : exit_failed;
+}
+
+int command_collect(cli_session& session, const std::string& db_path, const std::string& stage)
+{
+    console_user_interface ui;
+    run_setup setup(session, ui);
+    if (!setup.open_all(db_path))
+        return exit_failed;
+    const bool ok = setup.doc.collect_run_set(stage);
+    std::string closing = setup.doc.last_run_set().closing;
+    for (size_t at = closing.find("\r\n"); at != std::string::npos; at = closing.find("\r\n"))
+        closing.erase(at, 1);
+    std::cout << closing;
     setup.doc.close_database();
     return ok ? exit_ok : exit_failed;
 }

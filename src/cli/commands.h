@@ -56,5 +56,6 @@ int command_write_inputs(cli_session& session, const std::string& db_path, std::
 int command_precheck(cli_session& session, const std::string& db_path, std::int32_t record_id, bool all);
 int command_run(cli_session& session, const std::string& db_path, std::int32_t record_id, bool force);
 int command_run_all(cli_session& session, const std::string& db_path, const run_set_options& options);
+int command_collect(cli_session& session, const std::string& db_path, const std::string& stage);
 
 } // namespace ivorn

@@ -169,12 +169,42 @@ int main(int argc, char** argv)
                      "(default 1: one at a time in the model directory; 0: one per core)")
         ->check(CLI::Range(0, 1024))
         ->needs(run_all);
+    std::string executor = "local";
+    auto* run_executor = run_command
+                             ->add_option("--executor", executor,
+                                          "where the models run: local (this machine) or slurm (a Slurm job array)")
+                             ->check(CLI::IsMember({"local", "slurm"}))
+                             ->needs(run_all);
+    run_command->add_option("--stage", run_set.slurm.stage,
+                            "slurm: the directory, on a file system the nodes share, for the run directories "
+                            "(default: slurm-runs beside the database)")
+        ->needs(run_executor);
+    run_command->add_option("--partition", run_set.slurm.partition, "slurm: the partition")->needs(run_executor);
+    run_command->add_option("--max-parallel", run_set.slurm.max_parallel, "slurm: tasks running at once (%M of the array)")
+        ->check(CLI::Range(1, 1000000))
+        ->needs(run_executor);
+    run_command->add_option("--time", run_set.slurm.time, "slurm: each task's time limit, as sbatch --time takes it")
+        ->needs(run_executor);
+    run_command->add_option("--sbatch-arg", run_set.slurm.sbatch_args, "slurm: an extra sbatch option (repeatable)")
+        ->allow_extra_args(false)
+        ->needs(run_executor);
+    run_command->add_flag("--no-wait", run_set.slurm.no_wait,
+                          "slurm: submit and return; `ivorn collect` loads the outputs")
+        ->needs(run_executor);
     run_command->callback([&] {
         run_set.stop_on_precheck_error = !no_stop_on_precheck;
+        run_set.use_slurm = executor == "slurm";
         action = [&](cli_session& s) {
             return all_records ? command_run_all(s, db_path, run_set) : command_run(s, db_path, record_id, force_run);
         };
     });
+
+    std::string stage;
+    auto* collect_command = app.add_subcommand("collect", "load the outputs of a Slurm run set submitted with --no-wait");
+    collect_command->add_option("DB", db_path, "the database file")->required();
+    collect_command->add_option("--stage", stage, "the stage directory the set was submitted from, or the set's own")
+        ->required();
+    collect_command->callback([&] { action = [&](cli_session& s) { return command_collect(s, db_path, stage); }; });
 
     try {
         app.parse(argc, argv);

@@ -70,7 +70,7 @@ bool link_model_files(const std::string& model_directory, const std::string& job
 
 job_directories::~job_directories()
 {
-    if (root_.empty())
+    if (root_.empty() || keep_)
         return;
     // Links are removed, never followed.
     std::error_code error;

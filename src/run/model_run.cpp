@@ -112,11 +112,18 @@ bool complete_model_launch(run_context& context, const model_launch& launch, con
         console_text += captured;
     }
     if (!result.started) {
-        log += format_printf("Unable to create process, code=%d.\r\n", result.error_code) + launch.command_line + "\r\n";
+        if (!result.scheduler_state.empty())
+            log += result.scheduler_state + "\r\n";
+        else
+            log += format_printf("Unable to create process, code=%d.\r\n", result.error_code) + launch.command_line + "\r\n";
         return false;
     }
     if (result.cancelled) {
         log += "Process Cancelled/Error\r\n  The model was ended on request.\r\n";
+        return false;
+    }
+    if (!result.finished && !result.scheduler_state.empty()) {
+        log += "Process Cancelled/Error\r\n  " + result.scheduler_state + ".\r\n";
         return false;
     }
     if (!result.finished) {
