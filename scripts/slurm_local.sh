@@ -109,6 +109,11 @@ stop() {
   echo "Slurm stopped"
 }
 
+# Tests in several processes may start it at once: one at a time.
+mkdir -p "$dir"
+exec 9>"$dir/lock"
+flock 9
+
 case "${1:-}" in
   start) start ;;
   stop) stop ;;
