@@ -162,7 +162,7 @@ std::string doc_i_vorn::slurm_stage_directory(const slurm_options& options) cons
     return (error ? stage : absolute).lexically_normal().string();
 }
 
-void doc_i_vorn::run_side_by_side(const run_set_options& options, recordset& set, const control_record_description* first,
+void doc_i_vorn::run_side_by_side(const run_set_options& options, control_record_keys& keys, const control_record_description* first,
                                   job_directories& jobs, run_executor& launches, const run_context& context,
                                   model_file_writer* basin, run_set_state& state, long& attempted, long& successful,
                                   std::chrono::steady_clock::time_point& end, std::string& log)
@@ -259,7 +259,7 @@ void doc_i_vorn::run_side_by_side(const run_set_options& options, recordset& set
             }
             start_run(directory);
             ++position;
-            entry = position > options.last_position ? nullptr : reach(set, position, log);
+            entry = position > options.last_position ? nullptr : reach(keys, position, log);
             starting = starting && entry != nullptr;
         }
         if (!starting && !submitted) {
