@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 #include <thread>
+#include <utility>
 
 #include "core/line_reader.h"
 #include "core/text_utils.h"
@@ -77,7 +78,9 @@ int slurm_executor::start(const launch_request& request)
 {
     if (submitted_)
         return -1;
-    tasks_.push_back({request});
+    task queued;
+    queued.request = request;
+    tasks_.push_back(std::move(queued));
     return static_cast<int>(tasks_.size()) - 1;
 }
 
