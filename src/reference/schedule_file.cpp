@@ -1,5 +1,8 @@
 // The operation schedule file: read from the model's own data set on import (two-digit layout
 // only) and written for every run in the layout of the model version.
+#include <memory>
+#include <vector>
+
 #include "core/field_readers.h"
 #include "core/line_reader.h"
 #include "core/text_utils.h"
@@ -12,7 +15,7 @@ namespace {
 // A line of three characters or fewer, its line end counted, holds no operation.
 constexpr size_t shortest_operation_line = 4;
 
-bool read_header(line_reader& in, schedule_header& header)
+bool read_header(line_reader& in, schedule_header& header, field_overflow& overflow)
 {
     std::string line;
     if (!in.next_line(line) || !in.next_line(line))
@@ -22,6 +25,8 @@ bool read_header(line_reader& in, schedule_header& header)
     read_ushort_field(text, 1, 4, land_use);
     header.land_use_number = land_use;
     read_int_field(text, 5, 8, header.autoirrigation_number);
+    overflow.check_long(text, 1, 4);
+    overflow.check_long(text, 5, 8);
     return true;
 }
 
@@ -36,12 +41,17 @@ bool read_schedule_file(const std::string& path, const schedule_owner& owner, sc
         return false;
     }
     schedule_header read = header;
-    if (!read_header(in, read)) {
+    field_overflow overflow;
+    if (!read_header(in, read, overflow)) {
         log += "Cannot read land use number in operations file";
         return false;
     }
-    header = read;
-    operations.delete_all();
+    if (overflow.found()) {
+        log += overflow.message(path, in.line_number());
+        return false;
+    }
+    // The whole file is read before the schedule is replaced: a bad line leaves it as it was.
+    std::vector<std::unique_ptr<vorn_field_operation>> read_operations;
     std::string line;
     std::int32_t count = 0;
     while (in.next_line(line)) {
@@ -50,10 +60,18 @@ bool read_schedule_file(const std::string& path, const schedule_owner& owner, sc
         auto operation = std::make_unique<vorn_field_operation>();
         operation->record_id = owner.record_id;
         operation->subarea_number = owner.subarea_number;
-        operation->read_line(line);
+        operation->read_line(line, &overflow);
+        if (overflow.found()) {
+            log += overflow.message(path, in.line_number());
+            return false;
+        }
         operation->sequence = count++;
-        operations.add(std::move(operation));
+        read_operations.push_back(std::move(operation));
     }
+    header = read;
+    operations.delete_all();
+    for (auto& operation : read_operations)
+        operations.add(std::move(operation));
     return true;
 }
 

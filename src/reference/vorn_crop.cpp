@@ -82,13 +82,15 @@ constexpr std::array<fixed_field<c>, 56> crop_fields = {{
 
 std::span<const fixed_field<vorn_crop>> vorn_crop::file_fields() { return crop_fields; }
 
-void vorn_crop::read_line(std::string_view line)
+void vorn_crop::read_line(std::string_view line, field_overflow* overflow)
 {
     read_long_field(line, 1, 5, number);
+    if (overflow)
+        overflow->check_long(line, 1, 5);
     std::string text;
     if (read_text_field(line, 6, 10, text))
         name = trim_copy(text);
-    read_fields(line, *this, file_fields());
+    read_fields(line, *this, file_fields(), overflow);
 }
 
 void vorn_crop::write_record(model_file_writer& out, int) const

@@ -73,16 +73,18 @@ std::span<const fixed_field<vorn_operation>> vorn_operation::version_fields(int 
     return older_tail;
 }
 
-void vorn_operation::read_line(std::string_view line, int model_version)
+void vorn_operation::read_line(std::string_view line, int model_version, field_overflow* overflow)
 {
     read_int_field(line, 1, 5, number);
+    if (overflow)
+        overflow->check_long(line, 1, 5);
     std::string text;
     if (read_text_field(line, 7, 14, text))
         name = trim_copy(text);
     if (read_text_field(line, 16, 19, text))
         pcd = trim_copy(text);
-    read_fields(line, *this, common_fields());
-    read_fields(line, *this, version_fields(model_version));
+    read_fields(line, *this, common_fields(), overflow);
+    read_fields(line, *this, version_fields(model_version), overflow);
 }
 
 void vorn_operation::write_record(model_file_writer& out, int model_version) const

@@ -1,7 +1,9 @@
 // The model process step of a run.
 #include "run/model_run.h"
 
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 
 #include "core/default_file_names.h"
@@ -54,6 +56,12 @@ bool load_outputs(run_context& context, std::string& log)
     request.want_residue = context.options.create_residue_table != 0;
     request.variables = context.output_variables;
     return read_run_outputs(*context.db, request, log);
+}
+
+std::string signal_name(int number)
+{
+    const char* abbreviation = sigabbrev_np(number);
+    return abbreviation ? std::string("SIG") + abbreviation : "signal " + std::to_string(number);
 }
 
 std::string absolute_path(const std::string& path)
@@ -119,6 +127,14 @@ bool launch_model(run_context& context, bool realtime_priority, std::string& con
         log += format_printf("Process Cancelled/Error\r\n  Function failure (%ld).\r\n", static_cast<long>(result.error_code));
         return false;
     }
+    // Whatever reports a killed model left were cut off by its end: none of them is loaded.
+    if (result.terminating_signal != 0) {
+        log += format_printf("The model was ended by signal %s (%d).\r\n", signal_name(result.terminating_signal).c_str(),
+                             result.terminating_signal);
+        return false;
+    }
+    if (result.exit_status != 0)
+        log += format_printf("The model ended with exit status %d.\r\n", result.exit_status);
     if (!load_outputs(context, log))
         return false;
     context.record->modified = true;
