@@ -107,7 +107,7 @@ void vorn_field_operation::read_line(std::string_view raw, field_overflow* overf
         const auto& columns = parameter_columns[static_cast<size_t>(i)];
         read_float_field(line, columns[0], columns[1], parameters[i]);
         if (overflow)
-            overflow->check_float(without_line_end(line), columns[0], columns[1]);
+            overflow->check_float(line, columns[0], columns[1]);
     }
     if (!overflow)
         return;

@@ -12,6 +12,7 @@
 #include "reference/vorn_fertilizer.h"
 #include "reference/vorn_field_operation.h"
 #include "reference/vorn_pesticide.h"
+#include "shell/app_settings.h"
 #include "site/control_file.h"
 #include "site/site_file.h"
 #include "site/vorn_soil.h"
@@ -87,7 +88,8 @@ bool read_station(const temp_dir& dir, std::string& log, bool weather)
 
 bool read_site(const temp_dir& dir, std::string& log)
 {
-    control_record record;
+    app_settings settings;
+    control_record record(settings);
     vorn_weather_station station;
     return import_site_file(record, station, 1, dir.file("list.dat"), log);
 }
@@ -103,7 +105,8 @@ bool read_subarea(const temp_dir& dir, std::string& log)
 
 bool read_control(const temp_dir& dir, std::string& log)
 {
-    control_record record;
+    app_settings settings;
+    control_record record(settings);
     control_import_paths paths;
     paths.control = dir.file("f.dat");
     return import_control_file(record, paths, log);
@@ -124,8 +127,8 @@ const std::vector<input_case>& input_cases()
         {"tillage", "h\nh\n    1 PLOW     PLNT" + big + eight_ones + "\n", "", read_tillage, "line 3 columns 20-27"},
         {"parameter", "     1.0" + big + "\n", "", read_parameters, "line 1 columns 9-16"},
         {"schedule", "1\n   1   0\n 1 1 1   30    0    0    0" + big + "\n", "", read_schedule, "line 3 columns 27-35"},
-        {"soil", "Silt loam\n    0.13" + big + "\n    1.00\n" + repeat("     1.0\n", 27), "", read_soil,
-         "line 2 columns 9-16"},
+        {"soil", "Silt loam\n    0.13    1.00" + big + "\n    1.00\n" + repeat("     1.0\n", 27), "", read_soil,
+         "line 2 columns 17-24"},
         {"weather", monthly_lines(13, "   1.09.9e99" + repeat("   1.0", 10) + "\n"), "",
          [](const temp_dir& d, std::string& l) { return read_station(d, l, true); }, "line 3 columns 7-12"},
         {"wind", monthly_lines(17, repeat("   1.0", 11) + "9.9e99\n"), "",
@@ -133,7 +136,7 @@ const std::vector<input_case>& input_cases()
         {"site", "\n\n\n" + big + eight_ones + "\n", "    1 f.dat\n", read_site, "line 4 columns 1-8"},
         {"subarea", "   1 subarea #1\n" + repeat("   1", 9) + "\n     1.0" + big + "\n", "", read_subarea,
          "line 3 columns 9-16"},
-        {"control file", big + eight_ones + "\n", "", read_control, "line 1 columns 1-8"},
+        {"control file", "\n\n" + big + eight_ones + "\n", "", read_control, "line 3 columns 1-8"},
     };
     return cases;
 }

@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 
+#include "core/text_utils.h"
 #include "output/output_tables.h"
 #include "output/output_variables.h"
 #include "output/print_file.h"
@@ -210,7 +211,7 @@ const damage_case damage_cases[] = {
     {"1307 page break before the end line", 1307, page_break_before("    OUTPUT OF THE YEAR ENDS"), nullptr},
 };
 
-TEST(DamagedReports, LoadAllOrNothingAndSayWhy)
+TEST(DamagedStandInReports, LoadAllOrNothingAndSayWhy)
 {
     std::map<int, std::unique_ptr<stand_in_outputs>> runs;
     for (const damage_case& c : damage_cases) {
@@ -235,7 +236,7 @@ TEST(DamagedReports, LoadAllOrNothingAndSayWhy)
 
 // The report names eleven crops for a subarea: the run loads with the first ten, and says which
 // one was left out.
-TEST(DamagedReports, EleventhCropIsLeftOutWithALogLine)
+TEST(DamagedStandInReports, EleventhCropIsLeftOutWithALogLine)
 {
     stand_in_outputs run(2110);
     report_files reports = run.good;

@@ -96,7 +96,8 @@ TEST_F(OutputLoad, LoaderFailingHalfwayLeavesTheEarlierRows)
     f.report(".ACY", crop_yields + "        1         3 CORN      9.00\n");
     f.selection_changed = 1;
     EXPECT_FALSE(f.load());
-    EXPECT_EQ(f.log, "ERROR: Unable to open output file: " + f.dir.file("vorn.MSA") + "\n");
+    EXPECT_EQ(f.log, "3 fields printed as stars in " + f.dir.file("vorn.OUT") + "\r\n"
+                     "ERROR: Unable to open output file: " + f.dir.file("vorn.MSA") + "\n");
     EXPECT_EQ(f.rows(crop_yield_output_table()), crops_before);
     EXPECT_EQ(f.rows(average_output_table()), averages_before);
     EXPECT_EQ(f.selection_changed, 1);
