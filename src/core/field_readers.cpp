@@ -114,9 +114,10 @@ bool float_field_overflows(std::string_view line, int first, int last)
         field.resize(27);
     char* end = nullptr;
     const double value = std::strtod(field.c_str(), &end);
-    if (end == field.c_str())
+    // "nan" is no number at all: it reads as 0 like any other text.
+    if (end == field.c_str() || std::isnan(value))
         return false;
-    return !std::isfinite(value) || std::fabs(value) > std::numeric_limits<float>::max();
+    return std::isinf(value) || std::fabs(value) > std::numeric_limits<float>::max();
 }
 
 bool long_field_overflows(std::string_view line, int first, int last)

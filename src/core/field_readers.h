@@ -16,8 +16,8 @@ bool read_ushort_field(std::string_view line, int first, int last, unsigned shor
 bool read_float_field(std::string_view line, int first, int last, float& out);
 bool read_text_field(std::string_view line, int first, int last, std::string& out);
 
-// True when the field holds a number that its type cannot hold (beyond a single float, an
-// infinity or not-a-number; an integer beyond 32 bits). Readers above give 0 for such a field,
+// True when the field holds a number that its type cannot hold (beyond a single float or an
+// infinity; an integer beyond 32 bits). "nan" holds no number and is not one of them. Readers above give 0 for such a field,
 // which a careful caller must not store as if it had been read.
 bool float_field_overflows(std::string_view line, int first, int last);
 bool long_field_overflows(std::string_view line, int first, int last);
