@@ -69,7 +69,7 @@ bool read_station_file(vorn_weather_station& station, line_reader& file, int fir
         return false;
     }
     log += read_error;
-    file.log_stop(log);
+    file.log_missing_line(log);
     return false;
 }
 
@@ -155,10 +155,11 @@ bool import_listed_station(vorn_weather_station& station, const station_file_kin
         return false;
     }
     line_reader file;
-    if (file.open(listed_file_path(list_path, chosen.file_name), log) != line_reader::open_result::opened) {
+    if (file.open(listed_file_path(list_path, chosen.file_name, log), log) != line_reader::open_result::opened) {
         log += kind.file_open_failure;
         return false;
     }
+    // A file cut short would leave the months it lacks at zero, or at another station's values.
     return (station.*kind.import)(file, log);
 }
 

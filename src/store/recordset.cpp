@@ -426,4 +426,26 @@ long long delete_rows(database& db, const table_description& table, const record
     return sqlite3_changes(db.handle());
 }
 
+long long update_rows(database& db, const table_description& table, const record_filter& filter,
+                      std::string_view column, const field_value& value, std::string& log)
+{
+    const std::string sql = "UPDATE " + quote_identifier(table.name) + " SET " + quote_identifier(column) + " = ?"
+                            + where_clause(filter);
+    sqlite3_stmt* statement = nullptr;
+    if (!db.is_open() || sqlite3_prepare_v2(db.handle(), sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) {
+        log += "Unable to open table " + table.name + "\r\n";
+        return -1;
+    }
+    bind_value(statement, 1, value);
+    for (size_t i = 0; i < filter.size(); ++i)
+        bind_value(statement, static_cast<int>(i + 2), filter[i].value);
+    const int step = sqlite3_step(statement);
+    sqlite3_finalize(statement);
+    if (step != SQLITE_DONE) {
+        log += format_printf("Unable to update table %s: %s\r\n", table.name.c_str(), sqlite3_errmsg(db.handle()));
+        return -1;
+    }
+    return sqlite3_changes(db.handle());
+}
+
 } // namespace ivorn
