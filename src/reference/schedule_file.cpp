@@ -1,5 +1,6 @@
 // The operation schedule file: read from the model's own data set on import (two-digit layout
 // only) and written for every run in the layout of the model version.
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -51,9 +52,9 @@ bool read_schedule_file(const std::string& path, const schedule_owner& owner, sc
         return false;
     }
     // The whole file is read before the schedule is replaced: a bad line leaves it as it was.
-    std::vector<std::unique_ptr<vorn_field_operation>> read_operations;
     std::string line;
     std::int32_t count = 0;
+    std::vector<std::unique_ptr<vorn_field_operation>> lines_read;
     while (in.next_line(line)) {
         if (counted_length(line) < shortest_operation_line)
             continue;
@@ -66,11 +67,15 @@ bool read_schedule_file(const std::string& path, const schedule_owner& owner, sc
             return false;
         }
         operation->sequence = count++;
-        read_operations.push_back(std::move(operation));
+        lines_read.push_back(std::move(operation));
     }
     header = read;
     operations.delete_all();
-    for (auto& operation : read_operations)
+    // Sorted first, each add lands at the tail: the date order the adds give, equal dates in the
+    // order of the file, without an insert in the middle per line.
+    std::stable_sort(lines_read.begin(), lines_read.end(),
+                     [](const auto& a, const auto& b) { return !b->comes_before(*a); });
+    for (auto& operation : lines_read)
         operations.add(std::move(operation));
     return true;
 }
