@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <vector>
 
 #include "core/default_file_names.h"
 #include "core/file_lookup.h"
@@ -16,15 +17,21 @@ namespace {
 
 const char* const extensions[] = {"OUT", "ACY", "AWP", "MSA", "ACN", "SUS", "APS", "MSW", "SWT", nullptr};
 
-void remove_ignoring_case(const std::string& directory, const std::string& name)
+// Several files may differ only in case; each of them is a leftover, except the model itself:
+// an executable may well be called "vorn", and removing it would end every later run.
+void remove_ignoring_case(const std::string& directory, const std::string& name, const std::string& keep)
 {
-    // Several files may differ only in case; each of them is a leftover.
-    for (int i = 0; i < 8; ++i) {
-        const std::string found = find_file_ignoring_case(directory, name);
-        std::error_code error;
-        if (!std::filesystem::remove(found, error))
-            return;
+    std::error_code error;
+    const std::filesystem::path where = directory.empty() ? std::filesystem::path(".") : std::filesystem::path(directory);
+    std::vector<std::filesystem::path> leftovers;
+    for (std::filesystem::directory_iterator it(where, error), end; !error && it != end; it.increment(error)) {
+        std::error_code ignored;
+        if (equals_ignoring_case(it->path().filename().string(), name) && it->is_regular_file(ignored)
+            && !std::filesystem::equivalent(it->path(), keep, ignored))
+            leftovers.push_back(it->path());
     }
+    for (const auto& leftover : leftovers)
+        std::filesystem::remove(leftover, error);
 }
 
 // The bare "vorn" file and every report an earlier run left: a model that writes nothing must
@@ -32,9 +39,10 @@ void remove_ignoring_case(const std::string& directory, const std::string& name)
 void remove_stale_outputs(const run_context& context)
 {
     const std::string& directory = context.settings.working_directory;
-    remove_ignoring_case(directory, file_names::output_base);
+    const std::string& model = context.settings.executable;
+    remove_ignoring_case(directory, file_names::output_base, model);
     for (const char* const* extension = extensions; *extension; ++extension)
-        remove_ignoring_case(directory, std::string(file_names::output_base) + "." + *extension);
+        remove_ignoring_case(directory, std::string(file_names::output_base) + "." + *extension, model);
 }
 
 bool load_outputs(run_context& context, std::string& log)

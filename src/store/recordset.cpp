@@ -281,6 +281,8 @@ bool recordset::update(std::string& log)
         if (!check_value(table_->columns[i], row_[i], log))
             return false;
     }
+    if (!db_->can_write(log))
+        return false;
     std::string sql;
     if (pending_ == pending::adding) {
         sql = "INSERT INTO " + quote_identifier(table_->name) + " (";
@@ -338,6 +340,8 @@ bool recordset::delete_current(std::string& log)
         log += "Table " + table_->name + " is open read-only\r\n";
         return false;
     }
+    if (!db_->can_write(log))
+        return false;
     const std::string sql = "DELETE FROM " + quote_identifier(table_->name) + " WHERE rowid = ?";
     sqlite3_stmt* statement = nullptr;
     if (sqlite3_prepare_v2(db_->handle(), sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) {
@@ -409,6 +413,8 @@ bool recordset::find_by_key(std::int64_t id)
 
 long long delete_rows(database& db, const table_description& table, const record_filter& filter, std::string& log)
 {
+    if (db.is_open() && !db.can_write(log))
+        return -1;
     const std::string sql = "DELETE FROM " + quote_identifier(table.name) + where_clause(filter);
     sqlite3_stmt* statement = nullptr;
     if (!db.is_open() || sqlite3_prepare_v2(db.handle(), sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) {
