@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -49,24 +50,39 @@ bool directory_lock::acquire(const std::string& directory, const wait_policy& po
     if (!is_path_separator(path.back()))
         path.push_back(native_separator());
     path += file_name();
-    const int descriptor = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    // A directory that is missing or cannot be written holds no run's files either: the run's
-    // own first step fails there and says why.
-    if (descriptor < 0)
-        return true;
     bool told = false;
-    while (::flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
-        if (errno == EINTR)
-            continue;
-        if (errno != EWOULDBLOCK) {
-            log += "Unable to lock the model directory " + directory + ": " + std::strerror(errno) + "\r\n";
+    for (;;) {
+        const int descriptor = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        // A directory that is missing or cannot be written holds no run's files either: the
+        // run's own first step fails there and says why.
+        if (descriptor < 0)
+            return true;
+        if (::flock(descriptor, LOCK_EX | LOCK_NB) == 0) {
+            // The holder before us removes the file as it lets go: a lock on a file that is no
+            // longer the one under the name holds nothing.
+            struct stat locked {};
+            struct stat named {};
+            if (::fstat(descriptor, &locked) == 0 && ::stat(path.c_str(), &named) == 0 && locked.st_ino == named.st_ino
+                && locked.st_dev == named.st_dev) {
+                write_holder(descriptor);
+                descriptor_ = descriptor;
+                path_ = path;
+                return true;
+            }
             ::close(descriptor);
+            continue;
+        }
+        const int error = errno;
+        const std::string holder = holder_of(descriptor);
+        ::close(descriptor);
+        if (error != EWOULDBLOCK && error != EINTR) {
+            log += "Unable to lock the model directory " + directory + ": " + std::strerror(error) + "\r\n";
             return false;
         }
-        const std::string holder = holder_of(descriptor);
+        if (error == EINTR)
+            continue;
         if (policy.fail_if_busy) {
             log += "The model directory " + directory + " is in use by " + holder + ".\r\n";
-            ::close(descriptor);
             return false;
         }
         if (!told && policy.waiting)
@@ -74,22 +90,19 @@ bool directory_lock::acquire(const std::string& directory, const wait_policy& po
         told = true;
         if (policy.cancelled && policy.cancelled()) {
             log += "The model directory " + directory + " stayed in use by " + holder + "; the run was cancelled.\r\n";
-            ::close(descriptor);
             return false;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
-    write_holder(descriptor);
-    descriptor_ = descriptor;
-    return true;
 }
 
 void directory_lock::release()
 {
     if (descriptor_ < 0)
         return;
-    // The file stays: removing it would let a third process lock a new file while a second one
-    // still waits on the old.
+    // Removed while still locked, so that no run leaves a trace in the model directory; a waiter
+    // that then locks the removed file sees that it is gone and opens the name again.
+    ::unlink(path_.c_str());
     ::close(descriptor_);
     descriptor_ = -1;
 }

@@ -1,7 +1,8 @@
 // Holds a model working directory for one run or run set: two programs writing their input files
 // into the same directory, and reading each other's reports, would store one record's outputs
 // under another. An advisory lock on a file in the directory, released when the holder ends
-// (even by kill -9), with the holder's process number written in it for the waiting message.
+// (even by kill -9), with the holder's process number written in it for the waiting message;
+// the file is removed when the run lets go.
 #pragma once
 
 #include <functional>
@@ -36,6 +37,7 @@ public:
 
 private:
     int descriptor_ = -1;
+    std::string path_;
 };
 
 } // namespace ivorn
