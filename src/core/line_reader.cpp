@@ -14,6 +14,15 @@ bool read_whole_file(const std::string& path, std::string& content)
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file)
         return false;
+    // Room for the whole file at once: grown by doubling, a 60 MB report would pass through a
+    // 128 MB buffer and a copy of the old one.
+    if (std::fseek(file, 0, SEEK_END) == 0) {
+        const long size = std::ftell(file);
+        constexpr long largest_reserved = 1L << 30;
+        if (size > 0 && size <= largest_reserved)
+            content.reserve(static_cast<size_t>(size));
+        std::rewind(file);
+    }
     char buffer[65536];
     size_t got = 0;
     while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
@@ -88,6 +97,11 @@ void line_reader::advance(size_t count)
 void line_reader::log_stop(std::string& log) const
 {
     log += format_printf("File %s, line %d.\r\n", path_.c_str(), line_number_);
+}
+
+void line_reader::log_missing_line(std::string& log) const
+{
+    log += format_printf("File %s ends before line %d.\r\n", path_.c_str(), line_number_ + 1);
 }
 
 } // namespace ivorn

@@ -19,30 +19,26 @@ const char* const extensions[] = {"OUT", "ACY", "AWP", "MSA", "ACN", "SUS", "APS
 
 // Several files may differ only in case; each of them is a leftover, except the model itself:
 // an executable may well be called "vorn", and removing it would end every later run.
-void remove_ignoring_case(const std::string& directory, const std::string& name, const std::string& keep)
+void remove_ignoring_case(directory_lookup& files, const std::string& name, const std::string& keep)
 {
-    std::error_code error;
-    const std::filesystem::path where = directory.empty() ? std::filesystem::path(".") : std::filesystem::path(directory);
-    std::vector<std::filesystem::path> leftovers;
-    for (std::filesystem::directory_iterator it(where, error), end; !error && it != end; it.increment(error)) {
-        std::error_code ignored;
-        if (equals_ignoring_case(it->path().filename().string(), name) && it->is_regular_file(ignored)
-            && !std::filesystem::equivalent(it->path(), keep, ignored))
-            leftovers.push_back(it->path());
+    for (int i = 0; i < 8; ++i) {
+        const std::string found = files.find(name);
+        std::error_code error;
+        if ((std::filesystem::equivalent(found, keep, error) && !error) || !std::filesystem::remove(found, error))
+            return;
+        files.forget(found);
     }
-    for (const auto& leftover : leftovers)
-        std::filesystem::remove(leftover, error);
 }
 
 // The bare "vorn" file and every report an earlier run left: a model that writes nothing must
 // never get those loaded as its own. The final soil tables stay: the next run may start from them.
 void remove_stale_outputs(const run_context& context)
 {
-    const std::string& directory = context.settings.working_directory;
+    directory_lookup files(context.settings.working_directory);
     const std::string& model = context.settings.executable;
-    remove_ignoring_case(directory, file_names::output_base, model);
+    remove_ignoring_case(files, file_names::output_base, model);
     for (const char* const* extension = extensions; *extension; ++extension)
-        remove_ignoring_case(directory, std::string(file_names::output_base) + "." + *extension, model);
+        remove_ignoring_case(files, std::string(file_names::output_base) + "." + *extension, model);
 }
 
 bool load_outputs(run_context& context, std::string& log)

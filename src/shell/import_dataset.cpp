@@ -57,27 +57,28 @@ bool store_reference_lists(database& db, const reference_lists& lists, std::stri
            && save_fertilizers(db, lists.fertilizers, log) && lists.operations.save_operations(db, log);
 }
 
-// The parameter reader takes a file it cannot open as read; a data set without its parameters
-// is not complete.
+// The parameter reader takes a file it cannot open as read, and one cut short as read as far as
+// it goes; a data set without all its parameters is not complete. Every layout has at least
+// forty lines (the newer one's costs may be missing: they keep a new record's values).
 bool read_parameters(control_record& record, const std::string& path, int model_version, std::string& log)
 {
+    constexpr int shortest_layout = 40;
     int lines_read = 0;
     if (!record.parameters.read_parameter_file(path, model_version, log, &lines_read))
         return false;
-    if (lines_read > 0)
+    if (lines_read >= shortest_layout)
         return true;
     log += "Unable to read parameter file " + path + "\r\n";
+    if (lines_read > 0)
+        log += format_printf("File %s ends before line %d.\r\n", path.c_str(), lines_read + 1);
     return false;
 }
 
 bool used_soil_ids(database& db, std::set<std::int32_t>& ids, std::string& log)
 {
-    recordset set;
-    if (!set.open(db, soils_table(), {}, log, recordset::mode::read_only))
-        return false;
-    for (set.move_first(); !set.is_eof(); set.move_next())
-        ids.insert(static_cast<std::int32_t>(set.get_integer("Soil Id")));
-    return true;
+    return each_column_value(
+        db, soils_table(), "Soil Id",
+        [&ids](const field_value& value) { ids.insert(static_cast<std::int32_t>(value_as_integer(value))); }, log);
 }
 
 // The soils read with the subareas are new soils: each soil number of the data set gets the
@@ -172,10 +173,10 @@ bool read_model_file_list(const std::string& path, model_file_list& files, std::
             log += format_printf("File %s, line %d.\r\n", path.c_str(), n + 1);
             return false;
         }
-        *listed_file(files, n) = listed_file_path(path, name);
+        *listed_file(files, n) = listed_file_path(path, name, log);
     }
-    files.run = listed_file_path(path, "vornrun.dat");
-    files.control = listed_file_path(path, "vorncont.dat");
+    files.run = listed_file_path(path, "vornrun.dat", log);
+    files.control = listed_file_path(path, "vorncont.dat", log);
     return true;
 }
 
@@ -222,7 +223,7 @@ bool doc_i_vorn::import_dataset(const std::string& model_file_list_path, std::in
 
     new_record_answer answer;
     std::string refused;
-    if (!ask_new_record(answer, refused)) {
+    if (!ask_new_record(answer, refused, false)) {
         if (refused.empty())
             return false; // cancelled
         log += refused;

@@ -69,10 +69,83 @@ std::string_view strip_brackets(std::string_view name)
     return name;
 }
 
+cached_statement::cached_statement(cached_statement&& other) noexcept
+    : in_use_(other.in_use_), statement_(other.statement_)
+{
+    other.in_use_ = nullptr;
+    other.statement_ = nullptr;
+}
+
+cached_statement& cached_statement::operator=(cached_statement&& other) noexcept
+{
+    if (this != &other) {
+        release();
+        in_use_ = other.in_use_;
+        statement_ = other.statement_;
+        other.in_use_ = nullptr;
+        other.statement_ = nullptr;
+    }
+    return *this;
+}
+
+cached_statement::~cached_statement() { release(); }
+
+void cached_statement::release()
+{
+    if (!statement_)
+        return;
+    if (in_use_) {
+        sqlite3_reset(statement_);
+        sqlite3_clear_bindings(statement_);
+        *in_use_ = false;
+    } else {
+        sqlite3_finalize(statement_);
+    }
+    in_use_ = nullptr;
+    statement_ = nullptr;
+}
+
+cached_statement database::statement(const std::string& sql)
+{
+    cached_statement use;
+    if (!handle_)
+        return use;
+    auto& entry = statements_[sql];
+    if (!entry)
+        entry = std::make_unique<cache_entry>();
+    if (!entry->statement && sqlite3_prepare_v2(handle_, sql.c_str(), -1, &entry->statement, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(entry->statement);
+        entry->statement = nullptr;
+        return use;
+    }
+    if (!entry->in_use) {
+        entry->in_use = true;
+        use.in_use_ = &entry->in_use;
+        use.statement_ = entry->statement;
+        return use;
+    }
+    if (sqlite3_prepare_v2(handle_, sql.c_str(), -1, &use.statement_, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(use.statement_);
+        use.statement_ = nullptr;
+    }
+    return use;
+}
+
+void database::finalize_statements()
+{
+    for (auto& [sql, entry] : statements_) {
+        if (entry->statement)
+            sqlite3_finalize(entry->statement);
+        entry->statement = nullptr;
+    }
+    statements_.clear();
+}
+
 database::~database() { close(); }
 
 void database::close()
 {
+    finalize_statements();
     if (handle_)
         sqlite3_close_v2(handle_);
     handle_ = nullptr;

@@ -5,15 +5,41 @@
 // more is written until the outermost one ends.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "store/table_description.h"
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace ivorn {
+
+class database;
+
+// One use of a prepared statement from the database's cache. The use ends (the statement reset,
+// its parameters cleared, no lock held) when this goes out of scope.
+class cached_statement {
+public:
+    cached_statement() = default;
+    cached_statement(cached_statement&& other) noexcept;
+    cached_statement& operator=(cached_statement&& other) noexcept;
+    cached_statement(const cached_statement&) = delete;
+    cached_statement& operator=(const cached_statement&) = delete;
+    ~cached_statement();
+
+    sqlite3_stmt* get() const { return statement_; }
+    explicit operator bool() const { return statement_ != nullptr; }
+
+private:
+    friend class database;
+    void release();
+    bool* in_use_ = nullptr;   // the cache's mark, or null for a statement of this use only
+    sqlite3_stmt* statement_ = nullptr;
+};
 
 class database {
 public:
@@ -37,6 +63,11 @@ public:
     const table_description* table(std::string_view name) const;
     const std::vector<const table_description*>& schema() const { return schema_; }
 
+    // The statement for this SQL, prepared once per open database and reused: a command that
+    // stores ten thousand rows prepares its statements once, not per row. While one use of a
+    // text is open a second use gets a statement of its own. Empty when the SQL does not prepare.
+    cached_statement statement(const std::string& sql);
+
     // Runs SQL without results; appends the engine's message to the log on failure.
     bool execute(const std::string& sql, std::string& log);
     // False, with the reason in the log, when a write now would land outside the transaction it
@@ -50,7 +81,13 @@ private:
     // The SQLite result of running SQL, whatever the transaction's state.
     int run(const std::string& sql, std::string& log);
     void break_transaction(const std::string& reason);
+    void finalize_statements();
     friend class transaction;
+    struct cache_entry {
+        sqlite3_stmt* statement = nullptr;
+        bool in_use = false;
+    };
+    std::unordered_map<std::string, std::unique_ptr<cache_entry>> statements_;
     sqlite3* handle_ = nullptr;
     std::string path_;
     std::vector<const table_description*> schema_;

@@ -1,0 +1,20 @@
+// The list of the tables a control record owns.
+#include "site/record_owned_tables.h"
+
+#include "reference/field_operation_table.h"
+#include "reference/parameters_table.h"
+#include "site/livestock_tables.h"
+#include "site/subarea_tables.h"
+
+namespace ivorn {
+
+const std::vector<const table_description*>& record_owned_tables()
+{
+    static const std::vector<const table_description*> tables = {
+        &parameters_table(), &subareas_table(),           &management_table(),  &field_operations_table(),
+        &livestock_table(),  &livestock_schedule_table(), &point_source_table(),
+    };
+    return tables;
+}
+
+} // namespace ivorn
