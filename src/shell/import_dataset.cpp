@@ -14,6 +14,7 @@
 #include "reference/vorn_pesticide.h"
 #include "shell/doc_i_vorn.h"
 #include "site/control_file.h"
+#include "site/control_record_keys.h"
 #include "site/list_file_lines.h"
 #include "site/soil_tables.h"
 #include "site/weather_tables.h"
@@ -236,9 +237,9 @@ bool doc_i_vorn::import_dataset(const std::string& model_file_list_path, std::in
         offer.station_name = cut_to_width(format_printf("Weather Station %ld", static_cast<long>(id)), 25);
     };
     const auto smallest_free_id = [this](std::string& log_to) {
-        recordset records;
-        list_control_record_descriptions fresh;
-        return open_records(records, log_to) ? fresh.next_free_id(records) : 0;
+        control_record_keys keys(*db_);
+        const std::int64_t free = keys.next_free_id(log_to);
+        return free > 0 ? static_cast<std::int32_t>(free) : 0;
     };
     new_record_answer offered;
     offer_for(offered, smallest_free_id(log));
