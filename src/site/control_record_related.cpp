@@ -4,9 +4,10 @@
 #include "site/control_record.h"
 
 #include "core/text_utils.h"
-#include "reference/field_operation_table.h"
+#include "reference/parameters_table.h"
 #include "site/control_record_table.h"
 #include "site/livestock_tables.h"
+#include "site/scenario_factors_table.h"
 #include "site/subarea_tables.h"
 #include "site/weather_tables.h"
 
@@ -126,11 +127,16 @@ bool control_record::station_used_elsewhere(database& db, bool& used, std::strin
 // given the same (smallest free) ID.
 bool control_record::delete_site_rows(database& db, std::string& log)
 {
-    const table_description* tables[] = {&subareas_table(), &management_table(), &field_operations_table(),
-                                         &livestock_table(), &livestock_schedule_table(), &point_source_table()};
     bool ok = true;
+    std::vector<const table_description*> tables = record_owned_tables();
+    // What a scenario changed describes that scenario only.
+    if (db.has_table(scenario_factors_table().name))
+        tables.push_back(&scenario_factors_table());
     for (const table_description* table : tables) {
-        const long long deleted = delete_rows(db, *table, filter_by("ID", field_value(std::int64_t{id})), log);
+        // The parameter set deletes its own row, with its own count in the log.
+        if (table == &parameters_table())
+            continue;
+        const long long deleted = delete_rows(db, *table, filter_by(table->columns[0].name, field_value(std::int64_t{id})), log);
         if (deleted < 0)
             ok = false;
         else if (deleted > 0)

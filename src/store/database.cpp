@@ -163,6 +163,25 @@ bool database::open(const std::string& path, const std::vector<const table_descr
     return true;
 }
 
+bool database::create_table_if_missing(const table_description& table, std::string& log)
+{
+    if (!handle_) {
+        log += "No database is open.\r\n";
+        return false;
+    }
+    if (!has_table(table.name)) {
+        transaction work(*this);
+        bool ok = execute(create_table_sql(table), log);
+        for (const auto& index : table.indexes)
+            ok = ok && execute(create_index_sql(table, index), log);
+        if (!ok || !work.commit(log))
+            return false;
+    }
+    if (!this->table(table.name))
+        schema_.push_back(&table);
+    return true;
+}
+
 const table_description* database::table(std::string_view name) const
 {
     const std::string_view bare = strip_brackets(name);

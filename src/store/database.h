@@ -34,13 +34,17 @@ public:
     const table_description* table(std::string_view name) const;
     const std::vector<const table_description*>& schema() const { return schema_; }
 
+    bool has_table(const std::string& name);
+    // A table that only some projects hold, made when first used; the description joins the
+    // schema either way, so it can be opened by name.
+    bool create_table_if_missing(const table_description& table, std::string& log);
+
     // Runs SQL without results; appends the engine's message to the log on failure.
     bool execute(const std::string& sql, std::string& log);
     long long count_rows(const table_description& table, std::string& log);
 
 private:
     bool open_handle(const std::string& path, int flags, std::string& log);
-    bool has_table(const std::string& name);
     friend class transaction;
     sqlite3* handle_ = nullptr;
     std::string path_;

@@ -3,10 +3,8 @@
 
 #include <sqlite3.h>
 
-#include <cmath>
-#include <limits>
-
 #include "core/text_utils.h"
+#include "store/column_values.h"
 
 namespace ivorn {
 namespace {
@@ -38,22 +36,6 @@ field_value empty_value(const column_description& column)
         return field_value(0.0);
     default:
         return field_value(std::int64_t{0});
-    }
-}
-
-// The value as the column holds it: integers for integer columns, a single's exact value for
-// reals, text for text.
-field_value normalised(const column_description& column, const field_value& value)
-{
-    switch (column.type) {
-    case column_type::text:
-        return field_value(value_as_text(value));
-    case column_type::single_float:
-        return field_value(static_cast<double>(static_cast<float>(value_as_real(value))));
-    default:
-        if (std::holds_alternative<std::monostate>(value))
-            return value;
-        return field_value(value_as_integer(value));
     }
 }
 
@@ -234,39 +216,7 @@ void recordset::set(std::string_view column, field_value value)
 
 bool recordset::check_value(const column_description& column, const field_value& value, std::string& log) const
 {
-    if (std::holds_alternative<std::monostate>(value))
-        return true;
-    const auto out_of_range = [&]() {
-        log += format_printf("Value %s does not fit column [%s] of table %s\r\n", value_as_text(value).c_str(),
-                             column.name.c_str(), table_->name.c_str());
-        return false;
-    };
-    switch (column.type) {
-    case column_type::long_int: {
-        const auto v = value_as_integer(value);
-        return (v >= std::numeric_limits<std::int32_t>::min() && v <= std::numeric_limits<std::int32_t>::max()) || out_of_range();
-    }
-    case column_type::short_int: {
-        const auto v = value_as_integer(value);
-        return (v >= std::numeric_limits<std::int16_t>::min() && v <= std::numeric_limits<std::int16_t>::max()) || out_of_range();
-    }
-    case column_type::byte_int: {
-        const auto v = value_as_integer(value);
-        return (v >= 0 && v <= 255) || out_of_range();
-    }
-    case column_type::single_float: {
-        const double v = value_as_real(value);
-        return (std::isfinite(v) && std::fabs(v) <= std::numeric_limits<float>::max()) || out_of_range();
-    }
-    case column_type::text:
-        if (column.text_size > 0 && value_as_text(value).size() > static_cast<size_t>(column.text_size)) {
-            log += format_printf("Text of %zu characters is too long for column [%s] (%d) of table %s\r\n",
-                                 value_as_text(value).size(), column.name.c_str(), column.text_size, table_->name.c_str());
-            return false;
-        }
-        return true;
-    }
-    return true;
+    return check_column_value(*table_, column, value, log);
 }
 
 bool recordset::update(std::string& log)
@@ -303,7 +253,7 @@ bool recordset::update(std::string& log)
     }
     int index = 1;
     for (size_t i = 0; i < table_->columns.size(); ++i)
-        bind_value(statement, index++, normalised(table_->columns[i], row_[i]));
+        bind_value(statement, index++, normalised_value(table_->columns[i], row_[i]));
     if (pending_ == pending::editing)
         sqlite3_bind_int64(statement, index, row_ids_[static_cast<size_t>(position_)]);
     const int step = sqlite3_step(statement);
@@ -424,6 +374,53 @@ long long delete_rows(database& db, const table_description& table, const record
         return -1;
     }
     return sqlite3_changes(db.handle());
+}
+
+long long update_rows(database& db, const table_description& table, std::string_view column, const field_value& value,
+                      const record_filter& filter, std::string& log)
+{
+    const std::string sql =
+        "UPDATE " + quote_identifier(table.name) + " SET " + quote_identifier(column) + " = ?" + where_clause(filter);
+    sqlite3_stmt* statement = nullptr;
+    if (!db.is_open() || sqlite3_prepare_v2(db.handle(), sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) {
+        log += "Unable to open table " + table.name + "\r\n";
+        return -1;
+    }
+    bind_value(statement, 1, value);
+    for (size_t i = 0; i < filter.size(); ++i)
+        bind_value(statement, static_cast<int>(i + 2), filter[i].value);
+    const int step = sqlite3_step(statement);
+    sqlite3_finalize(statement);
+    if (step != SQLITE_DONE) {
+        log += format_printf("Unable to update table %s: %s\r\n", table.name.c_str(), sqlite3_errmsg(db.handle()));
+        return -1;
+    }
+    return sqlite3_changes(db.handle());
+}
+
+bool distinct_integers(database& db, const table_description& table, std::string_view column,
+                       std::vector<std::int64_t>& values, std::string& log)
+{
+    values.clear();
+    const std::string sql = "SELECT DISTINCT " + quote_identifier(column) + " FROM " + quote_identifier(table.name) +
+                            " ORDER BY 1";
+    sqlite3_stmt* statement = nullptr;
+    if (!db.is_open() || sqlite3_prepare_v2(db.handle(), sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) {
+        log += "Unable to open table " + table.name + "\r\n";
+        return false;
+    }
+    int step = SQLITE_ROW;
+    while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
+        // A value that is not a whole number (a foreign file) is no ID of ours.
+        if (sqlite3_column_type(statement, 0) == SQLITE_INTEGER)
+            values.push_back(sqlite3_column_int64(statement, 0));
+    }
+    sqlite3_finalize(statement);
+    if (step != SQLITE_DONE) {
+        log += format_printf("Unable to read table %s: %s\r\n", table.name.c_str(), sqlite3_errmsg(db.handle()));
+        return false;
+    }
+    return true;
 }
 
 } // namespace ivorn
