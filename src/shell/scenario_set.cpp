@@ -30,6 +30,10 @@ bool read_header(const csv_row& header, bool grid, const std::string& descriptio
             description_field = static_cast<int>(i);
             continue;
         }
+        if (name.empty()) {
+            log += format_printf("Column %zu of the factors file's header has no name.\r\n", i + 1);
+            return false;
+        }
         column_assignment factor;
         if (!resolve_column(name, factor, log)) {
             log += format_printf("Line %d, column %zu of the factors file.\r\n", header.line, i + 1);

@@ -130,7 +130,7 @@ TEST_F(IvornScenarios, CopyHoldsEveryOwnedRowAndWritesTheSameInputs)
 
     const std::string before = dump();
     const struct {
-        const char* arguments;
+        std::string arguments;
         const char* message;
     } refusals[] = {
         {"--record 1 --to 11 --count 2", "Record ID 11 is already in use.\n"},
@@ -235,13 +235,13 @@ TEST_F(IvornScenarios, GridMakesEveryCombinationAndRecordsItsFactors)
     const auto made = ivorn("scenarios " + db + " --from 1 --grid --factors " + shell_quote(dir.file("grid.csv")));
     ASSERT_EQ(made.status, 0) << made.err;
     std::string expected_out;
-    std::string expected_factors = "ID,Column,Value\n";
+    std::string expected_factors = "ID,Column,Value\r\n";
     int id = 2;
     for (const char* length : {"10", "20", "30"}) {
         for (const char* parm : {"0.1", "0.2", "0.3", "0.4"}) {
             expected_out += std::to_string(id) + "\tSimulation Length=" + length + ", Parameters.Parm61=" + parm + "\n";
-            expected_factors += std::to_string(id) + ",Simulation Length," + length + "\n";
-            expected_factors += std::to_string(id) + ",Parameters.Parm61," + parm + "\n";
+            expected_factors += std::to_string(id) + ",Simulation Length," + length + "\r\n";
+            expected_factors += std::to_string(id) + ",Parameters.Parm61," + parm + "\r\n";
             ++id;
         }
     }
@@ -274,8 +274,8 @@ TEST_F(IvornScenarios, RowsWithOneBadValueChangeNothing)
     ASSERT_EQ(made.status, 0) << made.err;
     EXPECT_EQ(made.out, "20\tflat\n21\tsteep, long\n");
     EXPECT_EQ(ivorn("export " + db + " 'Scenario Factors'").out,
-              "ID,Column,Value\n20,Simulation Length,10\n20,Subareas.Slope,0.01\n21,Simulation Length,20\n"
-              "21,Subareas.Slope,0.2\n");
+              "ID,Column,Value\r\n20,Simulation Length,10\r\n20,Subareas.Slope,0.01\r\n21,Simulation Length,20\r\n"
+              "21,Subareas.Slope,0.2\r\n");
     const std::string subareas = ivorn("export " + db + " Subareas").out;
     EXPECT_NE(subareas.find("\n21,1,"), std::string::npos);
     const auto slope = [&](std::int32_t id, std::int32_t subarea) {
