@@ -6,12 +6,8 @@
 #include <filesystem>
 #include <string>
 
+#include "control_record_fill.h"
 #include "shell/doc_i_vorn.h"
-#include "shell/project_database.h"
-#include "store/bulk_inserter.h"
-#include "site/control_record_table.h"
-#include "site/livestock_tables.h"
-#include "reference/parameters_table.h"
 
 namespace {
 
@@ -47,36 +43,13 @@ void timed(const char* what, Step step)
     std::printf("%-44s %10.2f ms\n", what, ms);
 }
 
-bool fill(const std::string& path, long records)
-{
-    std::string log;
-    if (!create_project_database(path, log))
-        return false;
-    database db;
-    if (!open_project_database(db, path, log))
-        return false;
-    transaction work(db);
-    bulk_inserter rows;
-    bulk_inserter parameters;
-    if (!rows.prepare(db, control_records_table(), log) || !parameters.prepare(db, parameters_table(), log))
-        return false;
-    for (long id = 1; id <= records; ++id) {
-        rows.set("ID", field_value(std::int64_t{id}));
-        rows.set("Description", field_value("Run " + std::to_string(id)));
-        parameters.set("ID", field_value(std::int64_t{id}));
-        if (!rows.insert_row(log) || !parameters.insert_row(log))
-            return false;
-    }
-    return work.commit(log);
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
     const long records = argc > 1 ? std::atol(argv[1]) : 100000;
     const std::string path = (std::filesystem::temp_directory_path() / "ivorn_record_list_benchmark.mdb").string();
-    timed("create and fill", [&] { fill(path, records); });
+    timed("create and fill", [&] { bench::fill_control_records(path, records); });
     std::printf("%ld control records\n", records);
     for (const int record_list : {1, 0}) {
         app_settings settings;

@@ -37,16 +37,20 @@ public:
         start_ = std::chrono::steady_clock::now();
     }
     void progress_set_position(int position) override { done_ = position; }
-    void progress_set_line(int, const std::string& text) override
+    void progress_set_line(int line, const std::string& text) override
     {
         long attempted = 0;
-        long good = 0;
-        if (!::isatty(STDERR_FILENO) || std::sscanf(text.c_str(), "Run %ld, Good=%ld", &attempted, &good) != 2)
+        if (line == 1 && std::sscanf(text.c_str(), "Started %ld", &started_) == 1)
+            return;
+        if (!::isatty(STDERR_FILENO) || std::sscanf(text.c_str(), "Run %ld, Good=%ld", &attempted, &good_) != 2)
             return;
         const double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
         const double remaining = done_ > 0 && total_ > done_ ? elapsed / done_ * (total_ - done_) : 0.0;
-        std::cerr << format_printf("\rrun %d of %d, %ld good, elapsed %.0fs, remaining %.0fs   ", done_, total_, good,
-                                   elapsed, remaining)
+        // Runs side by side also say how many have started.
+        const std::string counts = started_ > 0 ? format_printf("%ld started, %d of %d finished", started_, done_, total_)
+                                                 : format_printf("run %d of %d", done_, total_);
+        std::cerr << format_printf("\r%s, %ld good, elapsed %.0fs, remaining %.0fs   ", counts.c_str(), good_, elapsed,
+                                   remaining)
                   << std::flush;
     }
     void progress_close() override
@@ -58,6 +62,8 @@ public:
 private:
     int total_ = 0;
     int done_ = 0;
+    long started_ = 0;
+    long good_ = 0;
     std::chrono::steady_clock::time_point start_;
 };
 

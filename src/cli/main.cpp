@@ -203,6 +203,12 @@ int main(int argc, char** argv)
     run_command->add_flag("--yearly", run_set.create_yearly_table, "create the yearly table")->needs(run_all);
     run_command->add_flag("--watershed", run_set.create_watershed_table, "create the watershed table")->needs(run_all);
     run_command->add_flag("--residue", run_set.create_residue_table, "create the residue output table")->needs(run_all);
+    run_command
+        ->add_option("--jobs", run_set.jobs,
+                     "models running at once, each in a job directory of links to the model directory "
+                     "(default 1: one at a time in the model directory; 0: one per core)")
+        ->check(CLI::Range(0, 1024))
+        ->needs(run_all);
     run_command->callback([&] {
         run_set.stop_on_precheck_error = !no_stop_on_precheck;
         action = [&](cli_session& s) {

@@ -33,6 +33,8 @@ public:
     // Safe to call from a signal handler: ends the running model (if any) and the next one.
     virtual void request_cancel() = 0;
     virtual void clear_cancel() = 0;
+    // Whether a cancel was asked since the last clear, for callers that run models of their own.
+    virtual bool cancel_requested() const { return false; }
 };
 
 class posix_model_launcher : public model_launcher {
@@ -41,6 +43,7 @@ public:
     launch_result run(const launch_request& request) override;
     void request_cancel() override { cancel_requested_.store(true); }
     void clear_cancel() override { cancel_requested_.store(false); }
+    bool cancel_requested() const override { return cancel_requested_.load(); }
 
 private:
     void end_process_group();

@@ -67,7 +67,7 @@ std::string absolute_path(const std::string& path)
 
 const char* const* report_extensions() { return extensions; }
 
-bool launch_model(run_context& context, bool realtime_priority, std::string& console_text, std::string& log)
+bool prepare_model_launch(run_context& context, bool realtime_priority, model_launch& launch, std::string& log)
 {
     const auto& settings = context.settings;
     const bool visible = settings.run_visible;
@@ -78,37 +78,41 @@ bool launch_model(run_context& context, bool realtime_priority, std::string& con
         return false;
     }
 
-    launch_request request;
+    launch_request& request = launch.request;
     request.executable = absolute_path(settings.executable);
     request.working_directory = settings.working_directory;
     request.realtime_priority = realtime_priority;
-    std::string command_line;
-    const std::string capture = model_path(context, file_names::console_capture);
+    launch.visible = visible;
     if (visible) {
         request.arguments = {file_names::visible_argument};
-        command_line = settings.executable + " " + file_names::visible_argument;
-    } else {
-        command_line = "\"" + settings.executable + "\"";
-        std::FILE* probe = std::fopen(capture.c_str(), "wb");
-        if (!probe) {
-            log += "Unable to create file handle.\r\n" + capture + "\r\n";
-            return false;
-        }
-        std::fclose(probe);
-        request.capture_file = capture;
+        launch.command_line = settings.executable + " " + file_names::visible_argument;
+        return true;
     }
+    launch.command_line = "\"" + settings.executable + "\"";
+    const std::string capture = model_path(context, file_names::console_capture);
+    std::FILE* probe = std::fopen(capture.c_str(), "wb");
+    if (!probe) {
+        log += "Unable to create file handle.\r\n" + capture + "\r\n";
+        return false;
+    }
+    std::fclose(probe);
+    request.capture_file = capture;
+    return true;
+}
 
-    const launch_result result = context.launcher->run(request);
-    if (!visible) {
+bool complete_model_launch(run_context& context, const model_launch& launch, const launch_result& result,
+                           std::string& console_text, std::string& log)
+{
+    if (!launch.visible) {
         std::string captured;
-        read_whole_file(capture, captured);
-        std::remove(capture.c_str());
+        read_whole_file(launch.request.capture_file, captured);
+        std::remove(launch.request.capture_file.c_str());
         if (result.finished)
-            console_text = command_line + "\r\nProcess Finished\r\n";
+            console_text = launch.command_line + "\r\nProcess Finished\r\n";
         console_text += captured;
     }
     if (!result.started) {
-        log += format_printf("Unable to create process, code=%d.\r\n", result.error_code) + command_line + "\r\n";
+        log += format_printf("Unable to create process, code=%d.\r\n", result.error_code) + launch.command_line + "\r\n";
         return false;
     }
     if (result.cancelled) {
@@ -123,6 +127,15 @@ bool launch_model(run_context& context, bool realtime_priority, std::string& con
         return false;
     context.record->modified = true;
     return true;
+}
+
+bool launch_model(run_context& context, bool realtime_priority, std::string& console_text, std::string& log)
+{
+    model_launch launch;
+    if (!prepare_model_launch(context, realtime_priority, launch, log))
+        return false;
+    const launch_result result = context.launcher->run(launch.request);
+    return complete_model_launch(context, launch, result, console_text, log);
 }
 
 } // namespace ivorn

@@ -13,6 +13,17 @@ namespace ivorn {
 // counts as failed. A successful run marks the record modified.
 bool launch_model(run_context& context, bool realtime_priority, std::string& console_text, std::string& log);
 
+// launch_model in its three steps, for callers that start several models at once: the inputs
+// written and the request made, the process run by the caller, then its console and reports.
+struct model_launch {
+    launch_request request;
+    std::string command_line;
+    bool visible = false;
+};
+bool prepare_model_launch(run_context& context, bool realtime_priority, model_launch& launch, std::string& log);
+bool complete_model_launch(run_context& context, const model_launch& launch, const launch_result& result,
+                           std::string& console_text, std::string& log);
+
 // The report extensions the loaders read, whose files of an earlier run must not pass for this
 // run's.
 const char* const* report_extensions();

@@ -36,6 +36,10 @@ struct run_settings {
     std::string executable;
     std::string working_directory;
     std::string base_name;
+    // Where a set keeps what outlives a run (the archive, the renamed per-record reports, the
+    // first failure's files) when the model runs in a directory of its own; empty: the working
+    // directory.
+    std::string keep_directory;
 };
 
 struct run_context {
@@ -64,6 +68,13 @@ struct run_context {
 inline std::string model_path(const run_context& context, const std::string& name)
 {
     return context.settings.working_directory + name;
+}
+
+// The directory of the files a run leaves for the user.
+inline const std::string& keep_directory(const run_context& context)
+{
+    return context.settings.keep_directory.empty() ? context.settings.working_directory
+                                                   : context.settings.keep_directory;
 }
 
 } // namespace ivorn

@@ -3,6 +3,7 @@
 #include "run/run_renames.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 
@@ -18,7 +19,13 @@ bool move_replacing(const std::string& from, const std::string& to)
     if (!std::filesystem::is_regular_file(from, error))
         return false;
     std::remove(to.c_str());
-    return std::rename(from.c_str(), to.c_str()) == 0;
+    if (std::rename(from.c_str(), to.c_str()) == 0)
+        return true;
+    // A run in a job directory on another file system than the model's keeps its files by copy.
+    if (errno != EXDEV || !std::filesystem::copy_file(from, to, error))
+        return false;
+    std::filesystem::remove(from, error);
+    return true;
 }
 
 std::vector<long> distinct_subarea_ids(const control_record& record)
@@ -37,7 +44,7 @@ bool rename_swat_output(const run_context& context, model_file_writer* summary, 
     const std::string& directory = context.settings.working_directory;
     const long id = context.record->id;
     const std::string from = find_file_ignoring_case(directory, "vorn.swt");
-    const std::string to = directory + format_printf("sw%06ld.swt", id);
+    const std::string to = keep_directory(context) + format_printf("sw%06ld.swt", id);
     if (!move_replacing(from, to))
         log += "Unable to rename " + from + " to " + to + "\n";
     if (summary)
@@ -55,7 +62,7 @@ bool rename_final_soil_tables(const run_context& context, std::string& log)
         const std::string to_name = wide ? format_printf("%08ld.%08ld.SOT", record_id, subarea_id)
                                          : format_printf("%08ld.%04ld.SOT", record_id, subarea_id);
         const std::string from = find_file_ignoring_case(directory, from_name);
-        const std::string to = directory + to_name;
+        const std::string to = keep_directory(context) + to_name;
         if (!move_replacing(from, to))
             log += "Unable to rename " + from + " to " + to + "\n";
     }

@@ -24,7 +24,7 @@ long planned_runs(const run_set_options& options, long record_count)
 void archive_run_files(const run_context& context, std::string& log)
 {
     const std::string& directory = context.settings.working_directory;
-    const std::string archive = directory + file_names::archive_directory + native_separator();
+    const std::string archive = keep_directory(context) + file_names::archive_directory + native_separator();
     const long id = context.record->id;
     bool ok = true;
     const auto move = [&](const std::string& name, const std::string& target) {
@@ -50,7 +50,7 @@ void keep_first_failure(const run_context& context, const std::string& console_t
 {
     const std::string& directory = context.settings.working_directory;
     if (!context.settings.run_visible) {
-        const std::string path = directory + "ivError.log";
+        const std::string path = keep_directory(context) + "ivError.log";
         std::FILE* file = std::fopen(path.c_str(), "wb");
         if (!file) {
             log += "ERROR, unable to open bad log file " + path + ".\r\n";
@@ -60,13 +60,13 @@ void keep_first_failure(const run_context& context, const std::string& console_t
         }
     }
     const std::string from = find_file_ignoring_case(directory, "vorn.out");
-    const std::string to = directory + "ivError.out";
+    const std::string to = keep_directory(context) + "ivError.out";
     // An existing ivError.out is not replaced: the rename fails and says so.
     std::FILE* existing = std::fopen(to.c_str(), "rb");
     const bool taken = existing != nullptr;
     if (existing)
         std::fclose(existing);
-    if (taken || std::rename(from.c_str(), to.c_str()) != 0)
+    if (taken || !move_replacing(from, to))
         log += "Unable to rename output file " + from + " to " + to + ".\r\n";
 }
 

@@ -19,6 +19,9 @@ struct run_set_options {
     bool create_yearly_table = false;
     bool create_watershed_table = false;
     bool create_residue_table = false;
+    // Models run side by side, each in a job directory of its own; 0: one per core. 1 is the
+    // set as it has always run, in the model directory.
+    int jobs = 1;
 };
 
 // The runs a set over these positions makes at most, the number its progress and average use:

@@ -3,6 +3,7 @@
 // File and Record commands. Everything shown or asked goes through the user-interface port.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -19,6 +20,9 @@
 #include "store/database.h"
 
 namespace ivorn {
+
+class job_directories;
+struct run_set_options;
 
 class doc_i_vorn {
 public:
@@ -195,6 +199,19 @@ private:
     };
     bool run_set_member(const run_set_options& options, long position, run_context& context,
                         model_file_writer* basin, run_set_state& state, std::string& log);
+    // The stop rule of a failed precheck; true when the set stops there.
+    bool precheck_stops_set(const run_set_options& options, long position, run_set_state& state, std::string& log);
+    void end_set_member(const run_set_options& options, long position, bool ran, const std::string& console,
+                        run_context& context, model_file_writer* basin, run_set_state& state, std::string& log);
+    // The set with models side by side in job directories: the list files written into each.
+    bool prepare_job_directories(const run_set_options& options, long planned, const run_context& context,
+                                 job_directories& jobs, std::string& log);
+    void run_side_by_side(const run_set_options& options, recordset& set, const control_record_description* first,
+                          job_directories& jobs, const run_context& context, model_file_writer* basin,
+                          run_set_state& state, long& attempted, long& successful,
+                          std::chrono::steady_clock::time_point& end, std::string& log);
+    // Loads the entry's row with everything it owns into `record` (not necessarily the current one).
+    bool read_entry(const control_record_description& entry, control_record& record, std::string& log);
     // Argument of the move in progress (Go To's position, Search's ID).
     long wanted_position_ = 0;
     std::int32_t wanted_id_ = 0;

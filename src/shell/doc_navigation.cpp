@@ -19,6 +19,15 @@ bool doc_i_vorn::open_records_once(recordset& set, std::string& log)
 
 bool doc_i_vorn::load_entry(const control_record_description& entry, std::string& log)
 {
+    if (!read_entry(entry, *record_, log))
+        return false;
+    has_current_ = true;
+    current_id_ = entry.id;
+    return true;
+}
+
+bool doc_i_vorn::read_entry(const control_record_description& entry, control_record& record, std::string& log)
+{
     // One row by its key: a move to a known entry never needs the whole table.
     recordset set;
     if (!set.open(*db_, control_records_table(), filter_by("ID", field_value(std::int64_t{entry.id})), log))
@@ -27,10 +36,8 @@ bool doc_i_vorn::load_entry(const control_record_description& entry, std::string
         log += "Unable to reach that record.\r\n";
         return false;
     }
-    has_current_ = true;
-    current_id_ = entry.id;
-    record_->load_from_row(set);
-    record_->load_related(*db_, log);
+    record.load_from_row(set);
+    record.load_related(*db_, log);
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include "run/model_run.h"
 #include "run/run_inputs.h"
 #include "run/run_renames.h"
+#include "run/job_directories.h"
 #include "run/run_set.h"
 
 namespace ivorn {
@@ -26,26 +27,40 @@ std::string local_time_text()
 
 } // namespace
 
-// One record of a set after it was loaded: precheck with its stop rule, the launch with its stop
-// rule or error files, then the archive and renames. True when the run succeeded.
+// One record of a set after it was loaded: precheck with its stop rule, the launch, then what
+// follows it. True when the run succeeded.
 bool doc_i_vorn::run_set_member(const run_set_options& options, long position, run_context& context,
                                 model_file_writer* basin, run_set_state& state, std::string& log)
 {
-    if (!precheck_record(context, log)) {
-        if (options.stop_on_precheck_error) {
-            ui_.show_error_list("Don't run VORN til this is fixed", "Ok", log);
-            log += format_printf("Stop due to precheck error at %ld\r\n", position);
-            state.stopped = state.stopped_by_rule = true;
-            return false;
-        }
-        log += format_printf("Precheck warning, %ld\r\n", position);
-    }
+    if (!precheck_record(context, log) && precheck_stops_set(options, position, state, log))
+        return false;
     ui_.set_status_text(format_printf("Running VORN%d #%ld ID=%ld", settings_.vorn_version, position,
-                                      static_cast<long>(record_->id)));
+                                      static_cast<long>(context.record->id)));
     std::string console;
     const bool ran = launch_model(context, options.realtime_priority, console, log);
+    end_set_member(options, position, ran, console, context, basin, state, log);
+    return ran;
+}
+
+bool doc_i_vorn::precheck_stops_set(const run_set_options& options, long position, run_set_state& state,
+                                    std::string& log)
+{
+    if (options.stop_on_precheck_error) {
+        ui_.show_error_list("Don't run VORN til this is fixed", "Ok", log);
+        log += format_printf("Stop due to precheck error at %ld\r\n", position);
+        state.stopped = state.stopped_by_rule = true;
+        return true;
+    }
+    log += format_printf("Precheck warning, %ld\r\n", position);
+    return false;
+}
+
+// After the launch: the run-error stop rule or the error files, then the archive and renames.
+void doc_i_vorn::end_set_member(const run_set_options& options, long position, bool ran, const std::string& console,
+                                run_context& context, model_file_writer* basin, run_set_state& state, std::string& log)
+{
     if (ran) {
-        record_->modified = false;
+        context.record->modified = false;
     } else if (options.stop_on_run_error) {
         ui_.show_error_list("VORN appears to have failed", "", console);
         log += "Stop due to run error\r\n";
@@ -62,7 +77,6 @@ bool doc_i_vorn::run_set_member(const run_set_options& options, long position, r
         rename_final_soil_tables(context, log);
     if (options.save_swat_files)
         rename_swat_output(context, basin, log);
-    return ran;
 }
 
 bool doc_i_vorn::run_all_records()
@@ -88,6 +102,15 @@ bool doc_i_vorn::run_all_records()
         return false;
     }
     last_run_set_ = {};
+    if (options.jobs != 1 && settings_.read_soil != 0) {
+        log += "ReadSoil is on: each run starts from the final soil tables of the run before it, so the runs "
+               "cannot run side by side. Nothing was run; run the set with one job.\r\n";
+        last_run_set_.log = log;
+        ui_.show_error_list("Multiple Runs", "Click This", log);
+        ui_.show_record_values();
+        ui_.refresh_all_views(1);
+        return false;
+    }
 
     run_context context = make_run_context();
     model_file_writer basin;
@@ -98,7 +121,10 @@ bool doc_i_vorn::run_all_records()
     output_options.create_watershed_table = options.create_watershed_table;
     output_options.create_residue_table = options.create_residue_table;
     context.options = output_options;
-    if (!write_list_files(context, log)) {
+    const long planned = planned_runs(options, static_cast<long>(records_.count()));
+    job_directories jobs;
+    const bool side_by_side = options.jobs != 1;
+    if (!(side_by_side ? prepare_job_directories(options, planned, context, jobs, log) : write_list_files(context, log))) {
         basin.close();
         last_run_set_.log = log;
         // Nothing ran; without this the set would end without a word.
@@ -108,7 +134,6 @@ bool doc_i_vorn::run_all_records()
         return false;
     }
 
-    const long planned = planned_runs(options, static_cast<long>(records_.count()));
     ui_.progress_open(0, static_cast<int>(planned));
     log += format_printf("Attempting %d runs.\r\n", static_cast<int>(planned));
     long attempted = 0;
@@ -122,6 +147,11 @@ bool doc_i_vorn::run_all_records()
         const std::int32_t remembered = current_id_;
         long position = options.first_position;
         const control_record_description* entry = reach(set, position, log);
+        if (side_by_side) {
+            run_side_by_side(options, set, entry, jobs, context, basin.is_open() ? &basin : nullptr, state, attempted,
+                             successful, end, log);
+            entry = nullptr;
+        }
         while (!stopped && entry) {
             if (ui_.progress_cancelled()) {
                 last_run_set_.cancelled = true;

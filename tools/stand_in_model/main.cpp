@@ -1,9 +1,11 @@
 // vorn_stand_in: a test double of the outside VORN model. Started in the model working directory
 // (with no argument, or with "iv" in visible mode), it reads the run's file set, refuses an
 // incomplete or inconsistent one, and writes the reports the program loads. The environment
-// variable IVORN_STAND_IN_FAILURE makes it fail the ways a real model can.
+// variable IVORN_STAND_IN_FAILURE makes it fail the ways a real model can; IVORN_STAND_IN_CPU_SECONDS
+// makes it compute for a while.
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -108,6 +110,26 @@ bool write_report(const report_file& file, std::string_view text, line_end_style
         std::this_thread::sleep_for(std::chrono::hours(1));
 }
 
+// Spends this much processor time (not wall time) before the reports, as a model that computes
+// would: the way to measure runs side by side. The reports do not depend on it.
+bool keep_cpu_busy(const char* text)
+{
+    if (!text || !*text)
+        return true;
+    char* end = nullptr;
+    const double seconds = std::strtod(text, &end);
+    if (*end != '\0' || !(seconds >= 0.0 && seconds <= 3600.0)) {
+        std::fprintf(stderr, "vorn stand-in: IVORN_STAND_IN_CPU_SECONDS must be a number of seconds from 0 to 3600\n");
+        return false;
+    }
+    const std::clock_t until = std::clock() + static_cast<std::clock_t>(seconds * CLOCKS_PER_SEC);
+    volatile double sink = 0.0;
+    while (std::clock() < until)
+        for (int i = 0; i < 10000; ++i)
+            sink = sink + 1.0;
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -133,6 +155,9 @@ int main(int argc, char** argv)
                 inputs.duration, inputs.start_year);
     if (mode == failure_mode::no_reports)
         return 0;
+
+    if (!keep_cpu_busy(std::getenv("IVORN_STAND_IN_CPU_SECONDS")))
+        return 2;
 
     const simulated_run run(inputs);
     std::vector<report_file> files = report_files(run, mode != failure_mode::no_total);

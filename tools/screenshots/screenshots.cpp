@@ -1,0 +1,105 @@
+// Renders every window and dialog of the desktop app into PNG files, offscreen, so that the app
+// can be looked at without a display: i_vorn_screenshots SETTINGS.ini DATABASE OUTPUT_DIRECTORY.
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QTimer>
+
+#include <cstdio>
+
+#include "app/about_dialog.h"
+#include "app/app_i_vorn.h"
+#include "app/main_window.h"
+#include "app/qt_user_interface.h"
+#include "dialogs/configuration_dialog.h"
+#include "dialogs/error_list_dialog.h"
+#include "dialogs/multiple_runs_dialog.h"
+#include "dialogs/new_record_dialog.h"
+#include "dialogs/output_files_dialog.h"
+#include "dialogs/progress_dialog.h"
+#include "dialogs/weather_station_list_dialog.h"
+#include "shell/doc_i_vorn.h"
+
+namespace {
+
+QString output_directory;
+
+void save(QWidget* widget, const char* name)
+{
+    widget->show();
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+    const QString path = output_directory + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png");
+    if (!widget->grab().save(path))
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    else
+        std::printf("%s\n", qPrintable(path));
+    widget->hide();
+}
+
+const char* const sample_log =
+    "Attempting 3 runs.\r\n"
+    "**Error, record 2 - 12-06-2026 23:41:07.\r\n"
+    "VORN did not finish for run 2\n"
+    "3 runs, 2 successful runs.\r\n"
+    "Elapsed: 1.482 seconds, ave=0.494";
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: i_vorn_screenshots SETTINGS.ini DATABASE OUTPUT_DIRECTORY\n");
+        return 2;
+    }
+    output_directory = QString::fromLocal8Bit(argv[3]);
+    QDir().mkpath(output_directory);
+    ivorn::app_i_vorn app(argv[1]);
+    app.load_output_variables();
+    ivorn::main_window window(app);
+    window.resize(1100, 640);
+    window.show();
+    if (!window.open_database(QString::fromLocal8Bit(argv[2])))
+        return 1;
+    window.action(QStringLiteral("record_next"))->trigger();
+    save(&window, "main_window");
+    window.show();
+
+    ivorn::dialog_configuration configuration(&window, app.settings, app.output_variables.get(),
+                                              app.settings.set_user_selected_variables);
+    save(&configuration, "configuration");
+    std::array<int, ivorn::output_file_switch_count> switches{};
+    if (app.output_variables)
+        switches = app.output_variables->switches;
+    ivorn::dialog_output_files output_files(&window, switches);
+    save(&output_files, "output_files");
+
+    ivorn::progress_dialog* progress = window.port().progress();
+    progress->set_range(0, 3);
+    progress->set_position(2);
+    progress->set_line(0, QStringLiteral("Run      2, Good=     1 "));
+    progress->set_line(1, QStringLiteral("Running VORN2110 #2 ID=2"));
+    save(progress, "progress");
+
+    ivorn::dialog_error_list errors(&window, QStringLiteral("Multiple Runs"), QStringLiteral("Click This"),
+                                    ivorn::display_text(sample_log));
+    save(&errors, "error_list");
+
+    ivorn::run_set_options proposed;
+    proposed.last_position = 3;
+    ivorn::dialog_multiple_runs run_set(&window, proposed);
+    save(&run_set, "run_set");
+
+    ivorn::new_record_answer answer{4, 4, "Weather Station 4"};
+    ivorn::dialog_new_record new_record(&window, answer);
+    save(&new_record, "new_record");
+
+    std::string log;
+    ivorn::dialog_weather_station_list stations(&window, *window.document().db(), 0, log);
+    save(&stations, "weather_stations");
+
+    ivorn::dialog_about about(&window);
+    save(&about, "about");
+    return 0;
+}
