@@ -90,4 +90,9 @@ void line_reader::log_stop(std::string& log) const
     log += format_printf("File %s, line %d.\r\n", path_.c_str(), line_number_);
 }
 
+void line_reader::log_missing_line(std::string& log) const
+{
+    log += format_printf("File %s ends before line %d.\r\n", path_.c_str(), line_number_ + 1);
+}
+
 } // namespace ivorn

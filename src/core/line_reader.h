@@ -26,6 +26,8 @@ public:
     const std::string& path() const { return path_; }
     // The line the reader stopped at, for the log of a reader that stops on a bad line.
     void log_stop(std::string& log) const;
+    // For a reader that needed a line past the end of the file: the file and that line's number.
+    void log_missing_line(std::string& log) const;
 
     // Where the next line starts, to come back to after a search that ran to the end of the file.
     struct position {

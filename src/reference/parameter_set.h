@@ -29,7 +29,8 @@ struct parameter_set {
                               std::string& log) const;
 
     // The control record's row of "Parameters"; without one the set stays as it is (logged).
-    bool load_parameters(database& db, std::int32_t control_record_id, std::string& log);
+    // `found` (when given) tells whether there was a row.
+    bool load_parameters(database& db, std::int32_t control_record_id, std::string& log, bool* found = nullptr);
     // Leaves exactly one row for the control record, holding this set, in one transaction.
     bool save_parameters(database& db, std::int32_t control_record_id, std::string& log);
     bool delete_parameters(database& db, std::int32_t control_record_id, std::string& log);

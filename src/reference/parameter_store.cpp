@@ -51,11 +51,15 @@ binding_list parameter_set::bindings()
     return list;
 }
 
-bool parameter_set::load_parameters(database& db, std::int32_t control_record_id, std::string& log)
+bool parameter_set::load_parameters(database& db, std::int32_t control_record_id, std::string& log, bool* found)
 {
+    if (found)
+        *found = false;
     recordset set;
     if (!set.open(db, parameters_table(), filter_for(control_record_id), log, recordset::mode::read_only))
         return false;
+    if (found)
+        *found = !set.is_empty();
     if (set.is_empty()) {
         log += format_printf("No parameter table record for id=%ld.\r\n", static_cast<long>(control_record_id));
         return true;

@@ -105,8 +105,12 @@ bool write_subarea_files(run_context& context, model_file_writer& subareas, mode
             return false;
         const std::string soil = format_printf("%04ld.sol", static_cast<long>(id));
         const std::string previous = settings.read_soil ? previous_final_soil_table(context, id) : std::string();
-        if (!subarea->soil.write_soil_file(model_path(context, soil), previous, settings.read_soil, settings.line_ends,
-                                           log))
+        const bool from_previous = settings.read_soil && regular_file_exists(previous);
+        // A record's first run has no final soil table yet: it starts from the stored soil.
+        if (settings.read_soil && !from_previous)
+            log += format_printf("No final soil table %s yet: the soil of subarea %ld is written from the database.\r\n",
+                                 previous.c_str(), static_cast<long>(id));
+        if (!subarea->soil.write_soil_file(model_path(context, soil), previous, from_previous, settings.line_ends, log))
             return false;
         soil_list.printf(" %4d %12s %04ld\r\n", static_cast<int>(context.subarea_counter), soil.c_str(),
                          static_cast<long>(id));
@@ -125,14 +129,26 @@ bool precheck_record(const run_context& context, std::string& log)
             ok = false;
         }
     };
-    check(context.record != nullptr && context.record->weather_station.number != 0, "No current weather to run\r\n");
+    const control_record* record = context.record;
+    check(record != nullptr && record->weather_station.number != 0, "No current weather to run\r\n");
+    // A record loaded without its station or its parameters holds empty values in their place.
+    if (record && record->weather_station.number != 0 && record->station_missing) {
+        log += format_printf("No weather station %ld for record %ld\r\n", static_cast<long>(record->weather_station_id),
+                             static_cast<long>(record->id));
+        ok = false;
+    }
+    if (record && record->parameters_missing) {
+        log += format_printf("No parameters for record %ld (see \"File | Import | Import Paramater file\").\r\n",
+                             static_cast<long>(record->id));
+        ok = false;
+    }
     check(list_present(context.operations), "No operation list (see \"File | Import | Import VORN Operations File\").\r\n");
     check(list_present(context.pesticides), "No pesticide list (see \"File | Import | Import VORN Pesticide File\").\r\n");
     check(list_present(context.fertilizers),
           "No fertilizer list (see \"File | Import | Import VORN Fertilizer File\").\r\n");
     check(list_present(context.crops), "No crop list (see \"File | Import | Import VORN Crop File\").\r\n");
     if (!ok)
-        log += format_printf("Precheck failed for record ID %ld.\r\n", context.record ? static_cast<long>(context.record->id) : 0L);
+        log += format_printf("Precheck failed for record ID %ld.\r\n", record ? static_cast<long>(record->id) : 0L);
     return ok;
 }
 

@@ -15,10 +15,10 @@ namespace ivorn {
 
 bool move_replacing(const std::string& from, const std::string& to)
 {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(from, error))
+    if (!regular_file_exists(from))
         return false;
     std::remove(to.c_str());
+    std::error_code error;
     if (std::rename(from.c_str(), to.c_str()) == 0)
         return true;
     // A run in a job directory on another file system than the model's keeps its files by copy.
@@ -45,8 +45,13 @@ bool rename_swat_output(const run_context& context, model_file_writer* summary, 
     const long id = context.record->id;
     const std::string from = find_file_ignoring_case(directory, "vorn.swt");
     const std::string to = keep_directory(context) + format_printf("sw%06ld.swt", id);
-    if (!move_replacing(from, to))
+    // The record's SWAT file of an earlier run goes even when this run wrote none: left there, a
+    // run set's basin list would name it as this run's output.
+    std::remove(to.c_str());
+    if (!move_replacing(from, to)) {
         log += "Unable to rename " + from + " to " + to + "\n";
+        return true; // nor is the basin list to name a file this run did not write
+    }
     if (summary)
         summary->printf("sw%06ld.swt %11.2lf %d\n", id, context.total_subarea_area, context.record->swat_subbasin);
     return true;

@@ -17,7 +17,9 @@ bool move_replacing(const std::string& from, const std::string& to);
 // The subarea IDs of the record, each once: subareas that share an ID share their files.
 std::vector<long> distinct_subarea_ids(const control_record& record);
 
-// vorn.swt to swNNNNNN.swt; with a summary file, one line about the run. Always true.
+// vorn.swt to swNNNNNN.swt, whose copy from an earlier run goes in any case (a run set would
+// otherwise take it for this run's); with a summary file, one line about the run when it wrote
+// its SWAT output. Always true.
 bool rename_swat_output(const run_context& context, model_file_writer* summary, std::string& log);
 // Each subarea's final soil table to its record-specific name. Always true.
 bool rename_final_soil_tables(const run_context& context, std::string& log);

@@ -23,8 +23,7 @@ void doc_i_vorn::reload_current_station(std::string& log)
 {
     if (!record_ || !has_current_)
         return;
-    record_->weather_station.load_station(*db_, record_->weather_station_id, log);
-    record_->weather_station.number = record_->weather_station_id;
+    record_->load_weather_station(*db_, log);
 }
 
 bool doc_i_vorn::import_soil(const std::string& path)

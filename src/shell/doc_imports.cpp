@@ -50,7 +50,7 @@ bool doc_i_vorn::import_parameters(const std::string& path)
     }
     const bool ok = import_parameter_file(*db_, path, settings_.vorn_version, ui_);
     if (ok && record_ && has_current_) {
-        record_->parameters.load_parameters(*db_, record_->id, log);
+        record_->load_parameter_set(*db_, log);
         record_->modified = false;
     }
     return ok;

@@ -25,6 +25,10 @@ bool doc_i_vorn::ask_new_record(new_record_answer& answer, std::string& log)
     answer.station_name = cut_to_width(format_printf("Weather Station %ld", static_cast<long>(free_id)), station_name_width);
     if (!ui_.ask_new_record(answer))
         return false;
+    if (answer.record_id < 1) {
+        log += format_printf("Record ID %d is not valid: record IDs start at 1.\r\n", answer.record_id);
+        return false;
+    }
     if (records_.find_by_id(answer.record_id)) {
         log += format_printf("Record ID %d is already in use.\r\n", answer.record_id);
         return false;

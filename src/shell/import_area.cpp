@@ -5,12 +5,10 @@
 #include <set>
 
 #include "core/field_readers.h"
-#include "core/filename_struct.h"
 #include "core/line_reader.h"
 #include "core/text_utils.h"
 #include "shell/user_interface.h"
 #include "site/list_file_lines.h"
-#include "site/control_record_table.h"
 #include "site/soil_tables.h"
 #include "site/vorn_soil.h"
 #include "site/vorn_weather_station.h"
@@ -69,18 +67,10 @@ bool store_soil(database& db, vorn_soil& soil, std::string& log)
     return soil.save_soil(db, soils_table().name, soil_layers_table().name, log) && work.commit(log);
 }
 
-// The station a list line's file belongs to is named after that file's base name.
-std::string station_name_of(const std::string& file_name)
-{
-    filename_struct file;
-    file.set_full_path(file_name);
-    return cut_to_width(file.base, station_name_width);
-}
-
-vorn_weather_station* find_by_name(const weather_station_list_class& stations, const std::string& name)
+vorn_weather_station* find_by_number(const weather_station_list_class& stations, std::int32_t number)
 {
     for (vorn_weather_station* station : stations) {
-        if (station->name == name)
+        if (station->number == number)
             return station;
     }
     return nullptr;
@@ -100,7 +90,7 @@ bool save_quietly(vorn_weather_station& station, database& db, std::string& log)
 bool read_listed_file(vorn_weather_station& station, const std::string& list_path, const station_list_line& line,
                       bool weather, std::string& log)
 {
-    const std::string path = listed_file_path(list_path, line.file_name);
+    const std::string path = listed_file_path(list_path, line.file_name, log);
     line_reader file;
     if (file.open(path, log) != line_reader::open_result::opened) {
         log += (weather ? "Cannot open weather file " : "Cannot open wind file ") + path + "\r\n";
@@ -109,57 +99,65 @@ bool read_listed_file(vorn_weather_station& station, const std::string& list_pat
     return weather ? station.import_weather(file, log) : station.import_wind(file, log);
 }
 
-// The stations an import may update, and the numbers a new one must not take: those of the
-// stations and those that control records name, whose station may not have a row yet.
-struct known_stations {
-    weather_station_list_class stations;
-    std::set<std::int64_t> numbers_in_use;
-};
-
-bool load_known_stations(database& db, known_stations& known, std::string& log)
+// The station of a weather line's number, as stored or new. Re-importing a corrected list updates
+// its stations in place, so that every record using one keeps it.
+vorn_weather_station& weather_line_station(weather_station_list_class& stations, std::int32_t number, std::string& log)
 {
-    if (!known.stations.load_station_list(db, weather_table().name, weather_by_month_table().name, log))
-        return false;
-    for (const vorn_weather_station* station : known.stations)
-        known.numbers_in_use.insert(station->number);
-    return collect_numbers(db, control_records_table(), "Weather Station ID", known.numbers_in_use, log);
+    if (vorn_weather_station* stored = find_by_number(stations, number)) {
+        log += format_printf("Weather station %d (%s) was already stored; it is updated.\r\n", number,
+                             stored->name.c_str());
+        return *stored;
+    }
+    auto created = std::make_unique<vorn_weather_station>();
+    created->number = number;
+    created->name = cut_to_width(format_printf("Weather Station %ld", static_cast<long>(number)), station_name_width);
+    vorn_weather_station& station = *created;
+    stations.add(std::move(created));
+    return station;
 }
 
-// What one list line does to the stations: weather makes or updates the named station, wind
-// only updates one that exists.
-bool import_list_line(database& db, known_stations& stations, const std::string& list_path,
-                      const station_list_line& line, bool weather, std::string& log)
+// Columns 20-26 and 28-34 of a list line, as the list line reader takes them: the station's
+// latitude and longitude, or nothing when they are blank.
+bool position_blank(std::string_view text)
 {
-    const std::string name = station_name_of(line.file_name);
-    if (name.empty()) {
-        log += "No station name in the file name " + line.file_name + "\r\n";
+    return text.size() <= 19 || trim_copy(text.substr(19, 15)).empty();
+}
+
+bool position_given(std::string_view text)
+{
+    float value = 0.0f;
+    return !position_blank(text) && read_float_field(text, 20, 26, value) && read_float_field(text, 28, 34, value);
+}
+
+// What one list line does to the stations: a weather line makes or updates the station of its
+// number, a wind line updates the station of its number, which the weather import made.
+bool import_list_line(database& db, weather_station_list_class& stations, const std::string& list_path,
+                      std::string_view text, const station_list_line& line, bool weather, std::string& log)
+{
+    if (line.number < 1) {
+        log += format_printf("Weather station number %d is not valid: station numbers start at 1.\r\n", line.number);
         return false;
     }
-    vorn_weather_station* station = find_by_name(stations.stations, name);
-    if (!station && !weather) {
-        log += format_printf("WARNING, station %s not found in table.  Import weather before wind.\r\n", name.c_str());
-        return false;
-    }
+    vorn_weather_station* station = weather ? &weather_line_station(stations, line.number, log)
+                                            : find_by_number(stations, line.number);
     if (!station) {
-        const std::int32_t number = smallest_unused(stations.numbers_in_use);
-        if (number == 0) {
-            log += "No free weather station number is left.\r\n";
-            return false;
-        }
-        auto created = std::make_unique<vorn_weather_station>();
-        created->number = number;
-        created->name = name;
-        station = created.get();
-        stations.numbers_in_use.insert(number);
-        stations.stations.add(std::move(created));
+        log += format_printf("WARNING, station %d not found in table.  Import weather before wind.\r\n", line.number);
+        return false;
     }
-    if (weather) {
+    if (weather && position_given(text)) {
         station->latitude = line.latitude;
         station->longitude = line.longitude;
+    } else if (weather && !position_blank(text)) {
+        // A list whose file names run into the position columns must not move its stations.
+        log += format_printf("Weather station %d keeps its latitude and longitude: columns 20-34 of its line hold no "
+                             "numbers.\r\n",
+                             line.number);
     }
     return read_listed_file(*station, list_path, line, weather, log) && save_quietly(*station, db, log);
 }
 
+// Every line of the list, in one transaction: the first line that cannot be taken stops the
+// import and nothing of it is stored.
 bool import_station_list(database& db, const std::string& path, bool weather, std::string& log)
 {
     line_reader list;
@@ -168,25 +166,29 @@ bool import_station_list(database& db, const std::string& path, bool weather, st
         log += (weather ? "Unable to open weather station list file " : "Unable to open wind file ") + path + "\r\n";
     if (opened != line_reader::open_result::opened)
         return false;
-    known_stations stations;
-    if (!load_known_stations(db, stations, log))
+    weather_station_list_class stations;
+    if (!stations.load_station_list(db, weather_table().name, weather_by_month_table().name, log))
         return false;
-
     transaction work(db);
-    bool all_read = true;
     int stored = 0;
     std::string raw;
     while (list.next_line(raw)) {
-        station_list_line line;
-        if (!read_station_list_line(without_line_end(raw), line))
+        const std::string_view text = without_line_end(raw);
+        if (trim_copy(text).empty())
             continue;
-        if (import_list_line(db, stations, path, line, weather, log))
-            ++stored;
-        else
-            all_read = false;
+        station_list_line line;
+        const bool scanned = read_station_list_line(text, line);
+        if (!scanned)
+            log += "The line gives no station number and file name.\r\n";
+        if (!scanned || !import_list_line(db, stations, path, text, line, weather, log)) {
+            list.log_stop(log);
+            log += "Nothing was imported from " + path + ".\r\n";
+            return false;
+        }
+        ++stored;
     }
     log += format_printf(weather ? "Weather stations read: %d\r\n" : "Wind stations read: %d\r\n", stored);
-    return work.commit(log) && all_read;
+    return work.commit(log);
 }
 
 } // namespace

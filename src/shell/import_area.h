@@ -20,22 +20,23 @@ using after_import = std::function<void(std::string& log)>;
 // ends with "Soils read: N" (1, or 0 when the file could not be read). True when a soil was stored.
 bool import_soil_file(database& db, const std::string& path, user_interface& ui, std::string& log);
 
-// The weather station list file: each line's monthly weather file becomes a station named after
-// that file's base name (an existing station of that name is updated in place, a new one takes
-// the smallest free number), with the line's latitude and longitude. The caller reloads the
-// current record's station in `after`. True when every listed station was stored.
+// The weather station list file, in one transaction: each line's monthly weather file goes into
+// the station of the line's number with the line's latitude and longitude. A station of that
+// number already stored is updated in place (the log says so); a new one is named "Weather
+// Station N". The first line that cannot be taken stops the import with its file and line, and
+// nothing is stored. The caller reloads the current record's station in `after`.
 bool import_weather_file(database& db, const std::string& path, user_interface& ui, std::string& log,
                          const after_import& after = {});
-
-// The wind list file: each line's wind file goes into the station named after the file's base
-// name, which a weather import must have made first. True when every listed station was stored.
+// The wind list file, likewise: each line's wind file goes into the station of its number, which
+// a weather import must have stored first.
 bool import_wind_file(database& db, const std::string& path, user_interface& ui, std::string& log,
                       const after_import& after = {});
-
-// Import Weather Links: every control record's station link is cleared, then each line of the
-// weather link file (after its first) links the control records of its State FIPS, County FIPS,
-// HUC and MLRA to the weather station of its name. True when the whole file was read and every
-// named station was found.
+// Import Weather Links, in one transaction: each line of the weather link file (after its first)
+// links the control records of its State FIPS, County FIPS, HUC and MLRA to the weather station of
+// its name. A record no line matches keeps its station; a matched name that no station carries is
+// logged and changes nothing. The log ends with the counts of records linked and kept and of names
+// not found. A line that stops the reading stores nothing. True when the whole file was read and
+// every matched name was found.
 bool import_weather_links(database& db, const std::string& path, user_interface& ui, std::string& log,
                           const after_import& after = {});
 

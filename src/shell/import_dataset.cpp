@@ -57,16 +57,20 @@ bool store_reference_lists(database& db, const reference_lists& lists, std::stri
            && save_fertilizers(db, lists.fertilizers, log) && lists.operations.save_operations(db, log);
 }
 
-// The parameter reader takes a file it cannot open as read; a data set without its parameters
-// is not complete.
+// The parameter reader takes a file it cannot open as read, and one cut short as read as far as
+// it goes; a data set without all its parameters is not complete. Every layout has at least
+// forty lines (the newer one's costs may be missing: they keep a new record's values).
 bool read_parameters(control_record& record, const std::string& path, int model_version, std::string& log)
 {
+    constexpr int shortest_layout = 40;
     int lines_read = 0;
     if (!record.parameters.read_parameter_file(path, model_version, log, &lines_read))
         return false;
-    if (lines_read > 0)
+    if (lines_read >= shortest_layout)
         return true;
     log += "Unable to read parameter file " + path + "\r\n";
+    if (lines_read > 0)
+        log += format_printf("File %s ends before line %d.\r\n", path.c_str(), lines_read + 1);
     return false;
 }
 
@@ -172,10 +176,10 @@ bool read_model_file_list(const std::string& path, model_file_list& files, std::
             log += format_printf("File %s, line %d.\r\n", path.c_str(), n + 1);
             return false;
         }
-        *listed_file(files, n) = listed_file_path(path, name);
+        *listed_file(files, n) = listed_file_path(path, name, log);
     }
-    files.run = listed_file_path(path, "vornrun.dat");
-    files.control = listed_file_path(path, "vorncont.dat");
+    files.run = listed_file_path(path, "vornrun.dat", log);
+    files.control = listed_file_path(path, "vorncont.dat", log);
     return true;
 }
 

@@ -1,8 +1,10 @@
 // Import Weather Links: the model's weather link file ties counties, watersheds and land resource
-// areas to weather stations by name. Here each control record is linked to the station row that
-// carries the name, by its [Weather Station ID]; the station rows themselves are never changed.
+// areas to weather stations by name. Here each control record a line matches is linked to the
+// station row that carries the name, by its [Weather Station ID]; a record no line matches keeps
+// its station, and the station rows themselves are never changed.
 #include <algorithm>
 #include <cstdint>
+#include <set>
 #include <vector>
 
 #include "core/field_readers.h"
@@ -65,12 +67,12 @@ struct record_key {
     }
 };
 
-// Clears every record's station link and returns what each record is matched on.
-bool reset_station_links(database& db, std::vector<record_key>& keys, std::string& log)
+// What each control record is matched on.
+bool read_record_keys(database& db, std::vector<record_key>& keys, std::string& log)
 {
     recordset records;
     std::string ignored;
-    if (!records.open(db, control_records_table(), {}, ignored)) {
+    if (!records.open(db, control_records_table(), {}, ignored, recordset::mode::read_only)) {
         log += "Unable to open control record table[Control Records]\r\n";
         return false;
     }
@@ -78,10 +80,6 @@ bool reset_station_links(database& db, std::vector<record_key>& keys, std::strin
         keys.push_back({records.get_integer("ID"), records.get_integer("State FIPS"), records.get_integer("County FIPS"),
                         records.get_integer("HUC"),
                         cut_to_width(trim_copy(records.get_text("MLRA")), mlra_compared)});
-        records.edit();
-        records.set("Weather Station ID", field_value(std::int64_t{0}));
-        if (!records.update(log))
-            return false;
     }
     return true;
 }
@@ -97,35 +95,50 @@ bool station_number_of(database& db, const std::string& name, std::int64_t& numb
     return true;
 }
 
-bool link_records(database& db, const std::vector<record_key>& keys, const weather_link& link, std::string& log)
+struct link_counts {
+    std::set<std::int64_t> linked;
+    long names_not_found = 0;
+};
+
+// The records a line matches take its station. A name that no station carries changes nothing:
+// unlinking the records would only make every one of their runs fail.
+bool link_records(database& db, const std::vector<record_key>& keys, const weather_link& link, const line_reader& file,
+                  link_counts& counts, std::string& log)
 {
-    std::int64_t station = 0;
-    bool found = false;
-    recordset records;
+    std::vector<std::int64_t> matched;
     for (const record_key& key : keys) {
-        if (!key.matches(link))
-            continue;
-        if (!found && !station_number_of(db, link.station_name, station, log)) {
-            log += format_printf("Weather station %s not found in table.\r\n", link.station_name.c_str());
-            return false;
-        }
-        found = true;
-        if (!records.open(db, control_records_table(), filter_by("ID", field_value(key.id)), log) || records.is_eof())
+        if (key.matches(link))
+            matched.push_back(key.id);
+    }
+    if (matched.empty())
+        return true;
+    std::int64_t station = 0;
+    if (!station_number_of(db, link.station_name, station, log)) {
+        log += format_printf("Weather station %s not found in table.\r\n", link.station_name.c_str());
+        file.log_stop(log);
+        ++counts.names_not_found;
+        return true;
+    }
+    for (const std::int64_t id : matched) {
+        recordset records;
+        if (!records.open(db, control_records_table(), filter_by("ID", field_value(id)), log) || records.is_eof())
             return false;
         records.edit();
         records.set("Weather Station ID", field_value(station));
         if (!records.update(log))
             return false;
+        counts.linked.insert(id);
     }
     return true;
 }
 
-bool read_weather_links(database& db, line_reader& file, std::string& log)
+// False when the file could not be read whole or a record could not be stored.
+bool read_weather_links(database& db, line_reader& file, link_counts& counts, long& records, std::string& log)
 {
     std::vector<record_key> keys;
-    if (!reset_station_links(db, keys, log))
+    if (!read_record_keys(db, keys, log))
         return false;
-    bool all_linked = true;
+    records = static_cast<long>(keys.size());
     std::string raw;
     file.next_line(raw);
     while (file.next_line(raw)) {
@@ -136,9 +149,10 @@ bool read_weather_links(database& db, line_reader& file, std::string& log)
             file.log_stop(log);
             return false;
         }
-        all_linked = link_records(db, keys, read_link(line), log) && all_linked;
+        if (!link_records(db, keys, read_link(line), file, counts, log))
+            return false;
     }
-    return all_linked;
+    return true;
 }
 
 } // namespace
@@ -151,22 +165,26 @@ bool import_weather_links(database& db, const std::string& path, user_interface&
     const auto opened = file.open(path, log);
     if (opened == line_reader::open_result::missing)
         log += "Unable to open weather link file " + path + "\r\n";
-    bool ok = false;
+    bool read = false;
+    link_counts counts;
     if (opened == line_reader::open_result::opened) {
         transaction work(db);
-        ok = read_weather_links(db, file, log);
-        // What was linked before a line that ends the reading stays linked.
-        ok = work.commit(log) && ok;
+        long records = 0;
+        read = read_weather_links(db, file, counts, records, log) && work.commit(log);
+        if (read) {
+            const long linked = static_cast<long>(counts.linked.size());
+            log += format_printf("Records linked: %ld, kept: %ld; station names not found: %ld\r\n", linked,
+                                 records - linked, counts.names_not_found);
+        } else {
+            log += "No weather link was imported from " + path + ".\r\n";
+        }
     }
-    // What bringing the caller up to date reports is shown even after a successful import.
-    std::string after_log;
+    const bool ok = read && counts.names_not_found == 0;
     if (after)
-        after(after_log);
-    log += after_log;
+        after(log);
     ui.end_wait_cursor();
-    if (!ok || !after_log.empty())
-        ui.show_error_list("Record read errors", "Click This", log);
-    if (ok)
+    ui.show_error_list("Record read errors", "Click This", log);
+    if (read)
         ui.refresh_all_views(1);
     return ok;
 }

@@ -63,9 +63,9 @@ bool write_companion_weather_files(const control_record& record, control_layout 
     return record.weather_station.write_wind_file(wind_path, line_ends, log) && weather;
 }
 
-void import_companion_site_file(control_record& record, const std::string& site_list, int site_number, std::string& log)
+bool import_companion_site_file(control_record& record, const std::string& site_list, int site_number, std::string& log)
 {
-    import_site_file(record, record.weather_station, site_number, site_list, log);
+    return import_site_file(record, record.weather_station, site_number, site_list, log);
 }
 
 bool import_companion_weather(control_record& record, const run_file_numbers& numbers, const std::string& weather_list,

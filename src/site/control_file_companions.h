@@ -21,8 +21,7 @@ bool write_companion_herd_file(const control_record& record, control_layout layo
 bool write_companion_weather_files(const control_record& record, control_layout layout, const std::string& weather_path,
                                    const std::string& wind_path, line_end_style line_ends, std::string& log);
 
-// The site import's result is not used.
-void import_companion_site_file(control_record& record, const std::string& site_list, int site_number, std::string& log);
+bool import_companion_site_file(control_record& record, const std::string& site_list, int site_number, std::string& log);
 // Also moves the record's held station values into its station.
 bool import_companion_weather(control_record& record, const run_file_numbers& numbers, const std::string& weather_list,
                               const std::string& wind_list, std::string& log);

@@ -68,7 +68,9 @@ bool import_control_file(control_record& record, const control_import_paths& pat
     if (!read_control_lines(record, paths.control, log))
         return false;
     const run_file_numbers numbers = read_run_file_numbers(paths.run, log);
-    import_companion_site_file(record, paths.site_list, numbers.site, log);
+    // A site file cut short would leave weather values in the herd slots, or none at all.
+    if (!import_companion_site_file(record, paths.site_list, numbers.site, log))
+        return false;
     if (!import_companion_weather(record, numbers, paths.weather_list, paths.wind_list, log))
         return false;
     return import_companion_subareas(record, numbers.subarea, paths.subarea_list, paths.soil_list,

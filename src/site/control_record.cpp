@@ -229,6 +229,10 @@ bool control_record::write_with_related(database& db, const std::int32_t* existi
         log += format_printf("Record ID %d is already in use.\r\n", key);
         ok = false;
     }
+    // An edited ID takes every row the record owns along, or the rows stay behind for whichever
+    // record is next given the old ID.
+    if (ok && existing_row_id && *existing_row_id != id)
+        ok = id_is_free(db, log) && move_owned_rows(db, *existing_row_id, log);
     if (ok) {
         if (existing_row_id)
             set.edit();

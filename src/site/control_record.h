@@ -51,12 +51,17 @@ public:
 
     // Stores the record, while it is modified, into the row whose ID is `row_id` (the ID it was
     // loaded with: the ID field can be edited), then its related rows: all in one transaction.
-    // On failure nothing is stored and the record stays modified.
+    // An edited ID moves every row the record owns to it; an ID that a record or an owned row
+    // already carries is refused. On failure nothing is stored and the record stays modified.
     bool store(database& db, std::int32_t row_id, std::string& log);
     // Adds the record as a new row with its related rows, in one transaction.
     bool insert(database& db, std::string& log);
     // Positions an open "Control Records" set on its row and loads the record with everything it owns.
     bool load(database& db, recordset& set, std::int32_t row_id, std::string& log);
+    // The record's Parameters row, or a new record's parameters when it has none.
+    bool load_parameter_set(database& db, std::string& log);
+    // The station of `weather_station_id` with its months; without a "Weather" row it stays empty.
+    bool load_weather_station(database& db, std::string& log);
 
     // Column members, in table order.
     std::int32_t id = 0;
@@ -188,17 +193,20 @@ public:
     livestock_schedule_list livestock_schedule;
 
     bool modified = true;
+    // Set when the record was loaded without its Parameters row or without its station's
+    // "Weather" row. What it then holds are a new record's values, not its own: it must not run on
+    // them, and a store must not invent the missing rows from them.
+    bool parameters_missing = false;
+    bool station_missing = false;
 
 private:
     bool write_with_related(database& db, const std::int32_t* existing_row_id, std::string& log);
     // The site data of the run, each loaded, stored and deleted by the record kind that owns it.
     // Each step is one place to fill in; an empty step has nothing to do and succeeds.
     void reset_owned_members();
-    bool load_parameter_set(database& db, std::string& log);
     bool load_livestock(database& db, std::string& log);
     bool load_point_sources(database& db, std::string& log);
     bool load_subareas(database& db, std::string& log);
-    bool load_weather_station(database& db, std::string& log);
     bool save_livestock(database& db, std::string& log);
     bool save_parameter_set(database& db, std::string& log);
     bool save_subareas(database& db, std::string& log);
@@ -208,6 +216,9 @@ private:
     bool delete_weather_station(database& db, std::string& log);
     bool delete_site_rows(database& db, std::string& log);
     bool station_used_elsewhere(database& db, bool& used, std::string& log);
+    // For an ID edit: no control record and no owned row carries the new ID yet.
+    bool id_is_free(database& db, std::string& log);
+    bool move_owned_rows(database& db, std::int32_t from_id, std::string& log);
     // After a committed store: the owned records are no longer modified.
     void mark_related_stored();
 };

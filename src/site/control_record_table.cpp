@@ -2,11 +2,6 @@
 // exports and the table view show, so it follows that database rather than the control file.
 #include "site/control_record_table.h"
 
-#include "reference/field_operation_table.h"
-#include "reference/parameters_table.h"
-#include "site/livestock_tables.h"
-#include "site/subarea_tables.h"
-
 namespace ivorn {
 
 namespace {
@@ -82,15 +77,6 @@ const table_description& control_records_table()
 {
     static const table_description table = build_control_records();
     return table;
-}
-
-const std::vector<const table_description*>& record_owned_tables()
-{
-    static const std::vector<const table_description*> tables = {
-        &parameters_table(), &subareas_table(),         &management_table(),   &field_operations_table(),
-        &livestock_table(),  &livestock_schedule_table(), &point_source_table(),
-    };
-    return tables;
 }
 
 } // namespace ivorn

@@ -5,6 +5,7 @@
 #include <climits>
 #include <cstdlib>
 
+#include "core/file_lookup.h"
 #include "core/filename_struct.h"
 
 namespace ivorn {
@@ -40,14 +41,26 @@ bool scan_number_and_name(std::string_view line, int& number, std::string& name)
     return true;
 }
 
-std::string listed_file_path(const std::string& list_path, const std::string& name)
+std::string listed_file_path(const std::string& list_path, const std::string& name, std::string& log)
 {
-    const bool absolute = (!name.empty() && is_path_separator(name.front())) || (name.size() > 1 && name[1] == ':');
-    if (absolute)
-        return name;
     filename_struct list;
     list.set_full_path(list_path);
-    return list.path_in_directory(name);
+    filename_struct listed;
+    listed.set_full_path(name);
+    if (listed.has_drive && !regular_file_exists(name)) {
+        // A drive of the machine the list was made on means nothing here; the data set travels
+        // as one directory.
+        const std::string fallback = list.path_in_directory(listed.name);
+        log += "The name " + name + " in " + list_path + " has a drive letter; " + fallback + " is read instead.\r\n";
+        return find_path_ignoring_case(fallback);
+    }
+    std::string native = name;
+    for (char& c : native) {
+        if (is_path_separator(c))
+            c = native_separator();
+    }
+    const bool absolute = !native.empty() && is_path_separator(native.front());
+    return find_path_ignoring_case(absolute ? native : list.path_in_directory(native));
 }
 
 } // namespace ivorn

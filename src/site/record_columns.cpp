@@ -226,7 +226,7 @@ bool set_record_columns(database& db, const std::vector<std::int32_t>& ids, std:
             if (subarea && is_subarea_table(table))
                 filter.push_back({subarea_id_column, field_value(std::int64_t{*subarea})});
             const long long changed =
-                update_rows(db, table, table.columns[assignment.column].name, assignment.value, filter, log);
+                update_rows(db, table, filter, table.columns[assignment.column].name, assignment.value, log);
             if (changed < 0)
                 return false;
             if (changed == 0) {

@@ -6,7 +6,7 @@
 
 #include "core/text_utils.h"
 #include "site/control_record_table.h"
-#include "site/scenario_factors_table.h"
+#include "site/record_owned_tables.h"
 #include "store/column_values.h"
 #include "store/recordset.h"
 
@@ -31,15 +31,6 @@ void set_row(bulk_inserter& inserter, const std::vector<field_value>& row, std::
     for (size_t i = 0; i < row.size(); ++i)
         inserter.set(static_cast<int>(i), row[i]);
     inserter.set(0, field_value(std::int64_t{new_id}));
-}
-
-// The tables whose rows under a new ID would join the new record.
-std::vector<const table_description*> tables_keyed_by_record(database& db)
-{
-    std::vector<const table_description*> tables = record_owned_tables();
-    if (db.has_table(scenario_factors_table().name))
-        tables.push_back(&scenario_factors_table());
-    return tables;
 }
 
 } // namespace

@@ -172,6 +172,7 @@ public:
         std::string raw;
         if (!file_.next_line(raw)) {
             log_ += format_printf("Unable to read line %d of site file.\r\n", data_line);
+            file_.log_missing_line(log_);
             return false;
         }
         line.assign(without_line_end(raw));
@@ -300,7 +301,7 @@ bool import_site_file(control_record& record, vorn_weather_station& station, int
     std::string name;
     if (!site_file_name(site_list_path, site_number, name, log))
         return false;
-    const std::string path = listed_file_path(site_list_path, name);
+    const std::string path = listed_file_path(site_list_path, name, log);
     line_reader file;
     if (file.open(path, log) != line_reader::open_result::opened) {
         log += format_printf("Cannot open site file %s.\r\n", path.c_str());

@@ -152,7 +152,7 @@ bool find_soil_file(const std::string& soil_list_path, std::int32_t soil_number,
         if (line.size() < 5 || !read_long_field(line, 1, 5, listed) || listed != soil_number)
             continue;
         const std::string name = first_word(line.substr(5, 13));
-        const bool read = soil.read_soil_file(listed_file_path(soil_list_path, name), log);
+        const bool read = soil.read_soil_file(listed_file_path(soil_list_path, name, log), log);
         if (soil_file_read)
             *soil_file_read = read;
         return true;

@@ -263,7 +263,7 @@ bool subarea_list::import_subareas(std::int32_t record_id, int subarea_set, cons
         if (scan_number_and_name(line, number, file_name) && number == subarea_set)
             break;
     }
-    const std::string path = listed_file_path(subarea_list_path, file_name);
+    const std::string path = listed_file_path(subarea_list_path, file_name, log);
     line_reader in;
     if (in.open(path, log) != line_reader::open_result::opened) {
         log += format_printf("Cannot open subarea file %s.\r\n", path.c_str());

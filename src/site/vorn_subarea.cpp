@@ -29,7 +29,7 @@ const char* const management_columns[management_reals] = {
     "Feeding Stock Pile Rate", "Adjust Auto Irrigation"};
 
 // Which number a schedule list line gives, and the schedule file it names.
-bool find_listed_file(const std::string& list_path, int wanted, std::string& file, bool& opened)
+bool find_listed_file(const std::string& list_path, int wanted, std::string& file, bool& opened, std::string& log)
 {
     line_reader list;
     std::string scratch;
@@ -41,7 +41,7 @@ bool find_listed_file(const std::string& list_path, int wanted, std::string& fil
         int number = 0;
         std::string name;
         if (scan_number_and_name(line, number, name) && number == wanted) {
-            file = listed_file_path(list_path, name);
+            file = listed_file_path(list_path, name, log);
             return true;
         }
     }
@@ -153,7 +153,7 @@ bool vorn_subarea::find_schedule_file(const std::string& operations_list, std::s
 {
     std::string schedule_file;
     bool opened = false;
-    if (!find_listed_file(operations_list, op_schedule_number, schedule_file, opened)) {
+    if (!find_listed_file(operations_list, op_schedule_number, schedule_file, opened, log)) {
         log += opened ? "Cannot find operations file in operationsfilelist" : "Cannot open operations list file";
         return false;
     }

@@ -55,7 +55,8 @@ public:
                             std::string& log) const;
     bool write_wind_file(const std::string& path, line_end_style line_ends, std::string& log) const;
 
-    bool load_station(database& db, std::int32_t station_number, std::string& log);
+    // `found` (when given) tells whether the station has its row in "Weather".
+    bool load_station(database& db, std::int32_t station_number, std::string& log, bool* found = nullptr);
     // True only when a station of that name was found and its months could be read.
     bool load_station_by_name(database& db, const std::string& station_name, std::string& log);
     // Table names as the caller passes them ("Weather", "Weather by Month"; brackets allowed).

@@ -132,12 +132,12 @@ bool import_listed_station(vorn_weather_station& station, const station_file_kin
         return false;
     }
     line_reader file;
-    if (file.open(listed_file_path(list_path, chosen.file_name), log) != line_reader::open_result::opened) {
+    if (file.open(listed_file_path(list_path, chosen.file_name, log), log) != line_reader::open_result::opened) {
         log += kind.file_open_failure;
         return false;
     }
-    (station.*kind.import)(file, log);
-    return true;
+    // A file cut short would leave the months it lacks at zero, or at another station's values.
+    return (station.*kind.import)(file, log);
 }
 
 } // namespace
@@ -156,7 +156,7 @@ bool vorn_weather_station::import_weather(line_reader& file, std::string& log)
     if (read_month_lines(*this, file, 0, weather_statistics))
         return true;
     log += "Read error in vorn_weather::import_weather\r\n";
-    file.log_stop(log);
+    file.log_missing_line(log);
     return false;
 }
 
@@ -165,7 +165,7 @@ bool vorn_weather_station::import_wind(line_reader& file, std::string& log)
     if (read_month_lines(*this, file, average_velocity, 1 + wind_directions))
         return true;
     log += "Read error in vorn_weather_station::import_wind\r\n";
-    file.log_stop(log);
+    file.log_missing_line(log);
     return false;
 }
 

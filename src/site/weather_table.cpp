@@ -87,12 +87,16 @@ bool vorn_weather_station::store_month_row(const recordset& row, std::string& lo
     return true;
 }
 
-bool vorn_weather_station::load_station(database& db, std::int32_t station_number, std::string& log)
+bool vorn_weather_station::load_station(database& db, std::int32_t station_number, std::string& log, bool* found)
 {
     reset_station();
+    if (found)
+        *found = false;
     recordset stations;
     if (!stations.open(db, weather_table(), station_filter(station_number), log, recordset::mode::read_only))
         return false;
+    if (found)
+        *found = !stations.is_eof();
     if (!stations.is_eof()) {
         if (stations.current_row().empty()) {
             log += "ERROR: read_weather by id fails.\r\n";

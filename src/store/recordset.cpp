@@ -376,11 +376,11 @@ long long delete_rows(database& db, const table_description& table, const record
     return sqlite3_changes(db.handle());
 }
 
-long long update_rows(database& db, const table_description& table, std::string_view column, const field_value& value,
-                      const record_filter& filter, std::string& log)
+long long update_rows(database& db, const table_description& table, const record_filter& filter,
+                      std::string_view column, const field_value& value, std::string& log)
 {
-    const std::string sql =
-        "UPDATE " + quote_identifier(table.name) + " SET " + quote_identifier(column) + " = ?" + where_clause(filter);
+    const std::string sql = "UPDATE " + quote_identifier(table.name) + " SET " + quote_identifier(column) + " = ?"
+                            + where_clause(filter);
     sqlite3_stmt* statement = nullptr;
     if (!db.is_open() || sqlite3_prepare_v2(db.handle(), sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) {
         log += "Unable to open table " + table.name + "\r\n";

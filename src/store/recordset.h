@@ -89,13 +89,12 @@ private:
 // Deletes the rows matching a filter (all rows for an empty one); the count deleted, -1 on failure.
 long long delete_rows(database& db, const table_description& table, const record_filter& filter, std::string& log);
 
-// Sets one column of the rows matching a filter; the count changed, -1 on failure.
-long long update_rows(database& db, const table_description& table, std::string_view column, const field_value& value,
-                      const record_filter& filter, std::string& log);
+// Sets one column of the rows matching a filter to `value`; the count changed, -1 on failure.
+long long update_rows(database& db, const table_description& table, const record_filter& filter,
+                      std::string_view column, const field_value& value, std::string& log);
 // The distinct integer values of one column over the whole table, in ascending order.
 bool distinct_integers(database& db, const table_description& table, std::string_view column,
                        std::vector<std::int64_t>& values, std::string& log);
-
 // "WHERE a = ? AND b = ?" for a filter, empty for none.
 std::string where_clause(const record_filter& filter);
 void bind_value(sqlite3_stmt* statement, int index, const field_value& value);

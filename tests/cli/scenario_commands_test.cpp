@@ -10,6 +10,7 @@
 #include "shell/all_tables.h"
 #include "shell/project_database.h"
 #include "site/control_record_table.h"
+#include "site/record_owned_tables.h"
 #include "store/csv_export.h"
 #include "store/recordset.h"
 #include "support/made_up_dataset.h"

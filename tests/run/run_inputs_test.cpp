@@ -1,6 +1,7 @@
 // The input file set of one run: the precheck's messages, the list files by version, and the
 // model inputs (both lists' line ends, the subarea file, the area total, repeated subarea IDs, the
-// numbered subarea files of version 0, the previous run's final soil table with ReadSoil).
+// numbered subarea files of version 0, the previous run's final soil table with ReadSoil, or the
+// stored soil on a record's first run).
 #include "run/run_inputs.h"
 
 #include <gtest/gtest.h>
@@ -174,15 +175,19 @@ TEST_F(RunInputs, ReadSoilStartsFromThePreviousRunsFinalSoilTable)
     EXPECT_EQ(model_bytes("0002.sol"), "wide final soil\n");
 }
 
-TEST_F(RunInputs, ReadSoilWithoutAFinalSoilTableStopsTheInputs)
+TEST_F(RunInputs, ReadSoilFirstRunWritesTheStoredSoilAndSaysSo)
 {
     testing::write_file(model_file("0001.sol"), "another record's soil\n");
     settings.read_soil = 1;
     run_context context = doc.make_run_context();
     std::string log;
-    EXPECT_FALSE(write_model_inputs(context, log));
-    EXPECT_EQ(log, "Cannot rename " + model_file("00000001.0001.sot") + " to " + model_file("0001.sol") + "\r\n");
-    EXPECT_FALSE(model_file_exists("0001.sol"));
+    ASSERT_TRUE(write_model_inputs(context, log)) << log;
+    EXPECT_EQ(log, "No final soil table " + model_file("00000001.0001.sot")
+                       + " yet: the soil of subarea 1 is written from the database.\r\n"
+                         "No final soil table " + model_file("00000001.0002.sot")
+                       + " yet: the soil of subarea 2 is written from the database.\r\n");
+    EXPECT_EQ(model_bytes("0001.sol").substr(0, 10), "DEMO LOAM ");
+    EXPECT_EQ(model_bytes("0002.sol").substr(0, 10), "DEMO CLAY ");
 }
 
 TEST_F(RunInputs, AnInvalidSoilStopsTheInputsWithItsMessages)

@@ -61,14 +61,17 @@ TEST_F(DocumentAreaImports, WeatherImportReloadsTheCurrentStationAndLinksReloadT
     testing::write_file(dir.file("weatne.dat"), "    1 ames.wp1       41.99  -93.62\n");
     ASSERT_TRUE(doc.open_database(path));
     ASSERT_TRUE(doc.import_weather(dir.file("weatne.dat")));
-    // The record's own station 1 has no row yet, so the imported one took number 2.
-    EXPECT_EQ(doc.current_record()->weather_station.number, 1);
-    EXPECT_EQ(doc.current_record()->weather_station.monthly[0][0], 0.0f);
+    // The record names station 1, which had no row: the list's station 1 is now its station.
+    EXPECT_EQ(doc.current_record()->weather_station.name, "Weather Station 1");
+    EXPECT_FLOAT_EQ(doc.current_record()->weather_station.monthly[0][0], 12.5f);
+    EXPECT_FALSE(doc.current_record()->station_missing);
 
-    testing::write_file(dir.file("master.wth"), "header\nIowa      19169103 07080105 ames\n");
+    testing::write_file(dir.file("weatne.dat"), "    2 ames.wp1       41.99  -93.62\n");
+    ASSERT_TRUE(doc.import_weather(dir.file("weatne.dat")));
+    testing::write_file(dir.file("master.wth"), "header\nIowa      19169103 07080105 Weather Station 2\n");
     ASSERT_TRUE(doc.import_weather_links(dir.file("master.wth")));
     EXPECT_EQ(doc.current_record()->weather_station_id, 2);
-    EXPECT_EQ(doc.current_record()->weather_station.name, "ames");
+    EXPECT_EQ(doc.current_record()->weather_station.name, "Weather Station 2");
     EXPECT_FLOAT_EQ(doc.current_record()->weather_station.monthly[0][0], 12.5f);
 }
 
@@ -102,7 +105,8 @@ TEST_F(DocumentAreaImports, ViewsAndLogFollowTheReloadedStation)
     ui.on_refresh = [&] { station_ids.push_back(doc.current_record()->weather_station_id); };
     ASSERT_TRUE(doc.import_weather_links(dir.file("master.wth")));
     EXPECT_EQ(station_ids, std::vector<int>{6});
-    EXPECT_TRUE(ui.error_lists.empty());
+    ASSERT_EQ(ui.error_lists.size(), 1u);
+    EXPECT_EQ(ui.error_lists[0].text, "Records linked: 1, kept: 0; station names not found: 0\r\n");
 }
 
 } // namespace

@@ -1,4 +1,5 @@
-// Import Soil, Import Weather File and Import Wind File over a project database.
+// Import Soil, Import Weather File and Import Wind File over a project database: stations keep
+// their list numbers, and a list that stops at a line stores nothing.
 #include "shell/import_area.h"
 
 #include <gtest/gtest.h>
@@ -80,40 +81,86 @@ TEST_F(ImportArea, FailedSoilReadCountsNoSoilAndNamesTheFile)
     EXPECT_EQ(ui.error_lists.at(0).text.substr(0, 10), "Soil file ");
 }
 
-TEST_F(ImportArea, WeatherThenWindFillOneStationPerListLine)
+TEST_F(ImportArea, StationsKeepTheirListNumbersAndWindMeetsItsWeatherStation)
 {
     write_file(dir.file("ames.wp1"), monthly_file("  20.0", 13));
     write_file(dir.file("mead.wp1"), monthly_file("  25.0", 13));
     write_file(dir.file("ames.wnd"), monthly_file("   4.0", 17));
+    write_file(dir.file("mead.wnd"), monthly_file("   6.0", 17));
     write_file(dir.file("weatne.dat"),
-                "    1 ames.wp1       41.99  -93.62\n"
+                "    4 ames.wp1       41.99  -93.62\n"
                 "\n"
-                "    2 mead.wp1       41.15  -96.48\n");
-    write_file(dir.file("windne.dat"), "    1 ames.wnd\n    2 lost.wnd\n");
+                "    7 mead.wp1       41.15  -96.48\n");
+    write_file(dir.file("windne.dat"), "    4 ames.wnd\n    7 mead.wnd\n");
     std::string log;
-    ASSERT_TRUE(db.execute("INSERT INTO \"Weather\" (\"ID\", \"Name\") VALUES (1, 'Run one')", log));
+    ASSERT_TRUE(db.execute("INSERT INTO \"Weather\" (\"ID\", \"Name\") VALUES (7, 'Mead farm')", log));
 
     ASSERT_TRUE(import_weather_file(db, dir.file("weatne.dat"), ui, log)) << log;
-    EXPECT_EQ(log, "Weather stations read: 2\r\n");
+    EXPECT_EQ(log, "Weather station 7 (Mead farm) was already stored; it is updated.\r\nWeather stations read: 2\r\n");
     log.clear();
-    EXPECT_FALSE(import_wind_file(db, dir.file("windne.dat"), ui, log));
-    EXPECT_EQ(log, "WARNING, station lost not found in table.  Import weather before wind.\r\n"
-                   "Wind stations read: 1\r\n");
+    ASSERT_TRUE(import_wind_file(db, dir.file("windne.dat"), ui, log)) << log;
+    EXPECT_EQ(log, "Wind stations read: 2\r\n");
 
     vorn_weather_station ames;
-    ASSERT_TRUE(ames.load_station_by_name(db, "ames", log));
-    EXPECT_EQ(ames.number, 2) << "station 1 belongs to a run and keeps its number";
+    ASSERT_TRUE(ames.load_station(db, 4, log));
+    EXPECT_EQ(ames.name, "Weather Station 4");
     EXPECT_FLOAT_EQ(ames.latitude, 41.99f);
     EXPECT_FLOAT_EQ(ames.longitude, -93.62f);
     EXPECT_FLOAT_EQ(ames.monthly[0][0], 20.0f);
     EXPECT_FLOAT_EQ(ames.monthly[average_velocity][0], 4.0f);
     vorn_weather_station mead;
-    ASSERT_TRUE(mead.load_station_by_name(db, "mead", log));
-    EXPECT_EQ(mead.number, 3);
+    ASSERT_TRUE(mead.load_station(db, 7, log));
+    EXPECT_EQ(mead.name, "Mead farm");
+    EXPECT_FLOAT_EQ(mead.monthly[0][0], 25.0f);
+    EXPECT_FLOAT_EQ(mead.monthly[average_velocity][0], 6.0f);
+    EXPECT_EQ(db.count_rows(weather_table(), log), 2);
 
+    // A file name that runs into the position columns leaves the station where it was.
+    write_file(dir.file("weatne.dat"), "    4 ./././ames.wp1   North  West\n");
     log.clear();
-    ASSERT_TRUE(import_weather_file(db, dir.file("weatne.dat"), ui, log));
-    EXPECT_EQ(db.count_rows(weather_table(), log), 3) << "a second import updates the same stations";
+    ASSERT_TRUE(import_weather_file(db, dir.file("weatne.dat"), ui, log)) << log;
+    EXPECT_NE(log.find("Weather station 4 keeps its latitude and longitude: columns 20-34 of its line hold no "
+                       "numbers.\r\n"),
+              std::string::npos)
+        << log;
+    ASSERT_TRUE(ames.load_station(db, 4, log));
+    EXPECT_FLOAT_EQ(ames.latitude, 41.99f);
+}
+
+TEST_F(ImportArea, AStationListThatStopsAtALineStoresNothing)
+{
+    write_file(dir.file("ames.wp1"), monthly_file("  20.0", 13));
+    write_file(dir.file("ames.wnd"), monthly_file("   4.0", 17));
+    write_file(dir.file("bad.wp1"), monthly_file("  20.0", 12));
+    struct list_case {
+        const char* name;
+        bool weather;
+        std::string list;
+        std::string message;
+    };
+    const list_case cases[] = {
+        {"short weather file", true, "    4 ames.wp1\n    5 bad.wp1\n",
+         "Read error in vorn_weather::import_weather\r\nFile " + dir.file("bad.wp1") + " ends before line 15.\r\n"
+             + "File " + dir.file("list.dat") + ", line 2.\r\n"},
+        {"no file name", true, "    4 ames.wp1\n    5\n",
+         "The line gives no station number and file name.\r\nFile " + dir.file("list.dat") + ", line 2.\r\n"},
+        {"station 0", true, "    4 ames.wp1\n    0 ames.wp1\n",
+         "Weather station number 0 is not valid: station numbers start at 1.\r\nFile " + dir.file("list.dat")
+             + ", line 2.\r\n"},
+        {"wind without weather", false, "    4 ames.wnd\n",
+         "WARNING, station 4 not found in table.  Import weather before wind.\r\nFile " + dir.file("list.dat")
+             + ", line 1.\r\n"},
+    };
+    for (const list_case& c : cases) {
+        write_file(dir.file("list.dat"), c.list);
+        std::string log;
+        EXPECT_FALSE(c.weather ? import_weather_file(db, dir.file("list.dat"), ui, log)
+                               : import_wind_file(db, dir.file("list.dat"), ui, log))
+            << c.name;
+        EXPECT_EQ(log, c.message + "Nothing was imported from " + dir.file("list.dat") + ".\r\n") << c.name;
+        EXPECT_EQ(db.count_rows(weather_table(), log), 0) << c.name;
+        EXPECT_EQ(db.count_rows(weather_by_month_table(), log), 0) << c.name;
+    }
 }
 
 TEST_F(ImportArea, MissingListFilesAreNamed)
@@ -124,17 +171,6 @@ TEST_F(ImportArea, MissingListFilesAreNamed)
     log.clear();
     EXPECT_FALSE(import_wind_file(db, dir.file("none.dat"), ui, log));
     EXPECT_EQ(log, "Unable to open wind file " + dir.file("none.dat") + "\r\n");
-}
-
-TEST_F(ImportArea, ShortWeatherFileIsReportedAndNotStored)
-{
-    write_file(dir.file("bad.wp1"), monthly_file("  20.0", 12));
-    write_file(dir.file("weatne.dat"), "    1 bad.wp1\n");
-    std::string log;
-    EXPECT_FALSE(import_weather_file(db, dir.file("weatne.dat"), ui, log));
-    EXPECT_EQ(log, "Read error in vorn_weather::import_weather\r\nFile " + dir.file("bad.wp1")
-                       + ", line 14.\r\nWeather stations read: 0\r\n");
-    EXPECT_EQ(db.count_rows(weather_table(), log), 0);
 }
 
 } // namespace

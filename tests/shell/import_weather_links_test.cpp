@@ -1,4 +1,5 @@
-// Import Weather Links: control records linked to weather stations by county, MLRA and HUC.
+// Import Weather Links: control records linked to weather stations by county, MLRA and HUC; a
+// record no line matches keeps its station, and a name no station carries changes nothing.
 #include <gtest/gtest.h>
 
 #include "shell/import_area.h"
@@ -67,38 +68,41 @@ const std::string header = "STATE COUNTY MLRA HUC STATION\n";
 const std::string lincoln = "Nebraska  31109106 10200203 Lincoln\n";
 const std::string omaha = "Nebraska  31 55102A10200202 Omaha \"Eppley\"    \n";
 
-TEST_F(WeatherLinks, RecordsOfMatchingLinesAreLinkedAndTheOthersCleared)
+TEST_F(WeatherLinks, MatchedRecordsAreLinkedUnmatchedKeptUnknownNamesChangeNothing)
 {
-    testing::write_file(dir.file("master.wth"), header + lincoln + omaha);
+    const std::string ames = "Iowa      19169103 07080105 Ames\n";
+    const std::string nowhere = "Kansas    20 17  7711030001 Omaha \"Eppley\"\n";
+    testing::write_file(dir.file("master.wth"), header + lincoln + ames + omaha + nowhere);
     std::string log;
-    ASSERT_TRUE(import_weather_links(db, dir.file("master.wth"), ui, log)) << log;
-    EXPECT_EQ(station_ids(), (std::vector<std::int64_t>{5, 5, 6, 0}));
+    EXPECT_FALSE(import_weather_links(db, dir.file("master.wth"), ui, log)) << "a matched name was not found";
+    EXPECT_EQ(station_ids(), (std::vector<std::int64_t>{5, 5, 6, 99}));
+    EXPECT_EQ(log, "Weather station Ames not found in table.\r\nFile " + dir.file("master.wth")
+                       + ", line 3.\r\nRecords linked: 3, kept: 1; station names not found: 1\r\n");
+    ASSERT_EQ(ui.error_lists.size(), 1u);
+    EXPECT_EQ(ui.error_lists[0].caption, "Record read errors");
     EXPECT_EQ(ui.refresh_hints, std::vector<int>{1});
-    EXPECT_TRUE(ui.error_lists.empty());
     EXPECT_EQ(ui.wait_cursors, 0);
+
+    testing::write_file(dir.file("master.wth"), header + nowhere);
+    log.clear();
+    EXPECT_TRUE(import_weather_links(db, dir.file("master.wth"), ui, log)) << log;
+    EXPECT_EQ(log, "Records linked: 0, kept: 4; station names not found: 0\r\n");
+    EXPECT_EQ(station_ids(), (std::vector<std::int64_t>{5, 5, 6, 99})) << "a file that matches nothing unlinks nothing";
 }
 
-TEST_F(WeatherLinks, AnEightyCharacterLineEndsTheReading)
+TEST_F(WeatherLinks, AnEightyCharacterLineStopsTheImportAndNothingIsLinked)
 {
     const std::string long_line = "Nebraska  31 55102A10200202 Omaha \"Eppley\"" + std::string(38, ' ') + "\n";
     ASSERT_EQ(long_line.size(), 81u);
     testing::write_file(dir.file("master.wth"), header + lincoln + long_line + omaha);
     std::string log;
     EXPECT_FALSE(import_weather_links(db, dir.file("master.wth"), ui, log));
-    EXPECT_EQ(station_ids(), (std::vector<std::int64_t>{5, 5, 0, 0})) << "the line before was applied";
+    EXPECT_EQ(station_ids(), (std::vector<std::int64_t>{99, 99, 99, 99}));
     EXPECT_EQ(log, "Weather link line longer than 79 characters; reading ended there.\r\nFile " + dir.file("master.wth")
-                       + ", line 3.\r\n");
+                       + ", line 3.\r\nNo weather link was imported from " + dir.file("master.wth") + ".\r\n");
     ASSERT_EQ(ui.error_lists.size(), 1u);
     EXPECT_EQ(ui.error_lists[0].caption, "Record read errors");
-}
-
-TEST_F(WeatherLinks, UnknownStationIsReported)
-{
-    testing::write_file(dir.file("master.wth"), header + "Iowa      19169103 07080105 Ames\n");
-    std::string log;
-    EXPECT_FALSE(import_weather_links(db, dir.file("master.wth"), ui, log));
-    EXPECT_EQ(log, "Weather station Ames not found in table.\r\n");
-    EXPECT_EQ(station_ids(), (std::vector<std::int64_t>{0, 0, 0, 0}));
+    EXPECT_TRUE(ui.refresh_hints.empty());
 }
 
 TEST_F(WeatherLinks, MissingFileAndHostileLines)
@@ -110,8 +114,8 @@ TEST_F(WeatherLinks, MissingFileAndHostileLines)
 
     testing::write_file(dir.file("bad.wth"), header + "\n" + "xxxxxxxxxxab c\xff\xfe" + "\n" + std::string(5, '\t') + "\n");
     log.clear();
-    import_weather_links(db, dir.file("bad.wth"), ui, log);
-    EXPECT_EQ(station_ids(), (std::vector<std::int64_t>{0, 0, 0, 0}));
+    EXPECT_TRUE(import_weather_links(db, dir.file("bad.wth"), ui, log)) << log;
+    EXPECT_EQ(station_ids(), (std::vector<std::int64_t>{99, 99, 99, 99}));
 }
 
 } // namespace

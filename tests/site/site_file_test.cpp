@@ -194,7 +194,9 @@ TEST_F(SiteFile, ImportMessagesNumberTheDataLines)
         write_file(dir.file("farm.sit"), text);
         std::string log;
         EXPECT_FALSE(import_site_file(record, record.weather_station, 2, dir.file("sites.lst"), log)) << c.lines;
-        EXPECT_EQ(log, c.message) << c.lines;
+        EXPECT_EQ(log, c.message + ("File " + dir.file("farm.sit") + " ends before line " + std::to_string(c.lines + 1)
+                                    + ".\r\n"))
+            << c.lines;
     }
     EXPECT_EQ(record.herds.slots[3].herd_id, 0) << "herd ids are numbered only after a whole read";
 }

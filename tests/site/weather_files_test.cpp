@@ -39,7 +39,7 @@ TEST(WeatherFile, FourteenLinesIsAReadError)
     vorn_weather_station station;
     std::string log;
     EXPECT_FALSE(import_from(station, dir.file("w.wp1"), true, log));
-    EXPECT_EQ(log, "Read error in vorn_weather::import_weather\r\nFile " + dir.file("w.wp1") + ", line 14.\r\n");
+    EXPECT_EQ(log, "Read error in vorn_weather::import_weather\r\nFile " + dir.file("w.wp1") + " ends before line 15.\r\n");
     EXPECT_EQ(station.monthly[11][11], 1.0f) << "what was read stays";
     EXPECT_EQ(station.monthly[12][0], 0.0f);
 }
@@ -117,7 +117,7 @@ TEST(WindFile, ShortFileIsAReadError)
     vorn_weather_station station;
     std::string log;
     EXPECT_FALSE(import_from(station, dir.file("w.wnd"), false, log));
-    EXPECT_EQ(log, "Read error in vorn_weather_station::import_wind\r\nFile " + dir.file("w.wnd") + ", line 18.\r\n");
+    EXPECT_EQ(log, "Read error in vorn_weather_station::import_wind\r\nFile " + dir.file("w.wnd") + " ends before line 19.\r\n");
 }
 
 TEST(WeatherFile, HostileInputNeverCrashes)

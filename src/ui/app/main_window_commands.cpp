@@ -111,11 +111,14 @@ void main_window::select_weather_station()
         return;
     form_->store_form_values();
     log.clear();
-    if (!record->weather_station.load_station(*doc_->db(), number, log)) {
+    // Through the record, so that it knows whether the chosen station has its row.
+    const std::int32_t previous = record->weather_station_id;
+    record->weather_station_id = number;
+    if (!record->load_weather_station(*doc_->db(), log)) {
+        record->weather_station_id = previous;
         port_->show_error_list("Weather Stations", "", log);
         return;
     }
-    record->weather_station_id = number;
     record->modified = true;
     form_->show_record_values();
     update_title();
