@@ -1,5 +1,5 @@
-// A project database of N bare control records (IDs 1 to N, each with its parameter row), for
-// the benchmarks that page through large tables.
+// A project database of N bare control records (IDs 1 to N, each with its parameter and livestock
+// rows), for the benchmarks that page through large tables.
 #pragma once
 
 #include <string>

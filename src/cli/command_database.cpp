@@ -6,6 +6,7 @@
 #include "shell/all_tables.h"
 #include "shell/project_database.h"
 #include "store/csv_export.h"
+#include "store/table_queries.h"
 
 namespace ivorn {
 
@@ -34,7 +35,7 @@ int command_info(cli_session&, const std::string& db_path)
     }
     std::vector<const table_description*> tables = all_tables();
     for (const table_description* table : optional_tables()) {
-        if (db.has_table(table->name))
+        if (table_exists(db, table->name))
             tables.push_back(table);
     }
     for (const table_description* table : tables) {

@@ -25,7 +25,7 @@ int command_import_area(cli_session& session, const std::string& kind, const std
 {
     console_user_interface ui;
     doc_i_vorn doc(session.effective, ui);
-    if (!doc.open_database(db_path))
+    if (!doc.open_database(db_path, doc_i_vorn::open_scope::one_command))
         return exit_failed;
     const bool ok = run_import(doc, kind, file);
     doc.close_database();

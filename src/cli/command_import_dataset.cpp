@@ -16,7 +16,7 @@ int command_import_dataset(cli_session& session, const std::string& db_path, con
     ui.answers.station_id = answers.station_id;
     ui.answers.station_name = answers.station_name;
     doc_i_vorn doc(session.effective, ui);
-    if (!doc.open_database(db_path))
+    if (!doc.open_database(db_path, doc_i_vorn::open_scope::one_command))
         return exit_failed;
     std::int32_t id = 0;
     const bool ok = doc.import_dataset(model_file_list, id);
@@ -31,7 +31,7 @@ int command_import_field_operations(cli_session& session, const std::string& db_
 {
     console_user_interface ui;
     doc_i_vorn doc(session.effective, ui);
-    if (!doc.open_database(db_path))
+    if (!doc.open_database(db_path, doc_i_vorn::open_scope::one_command))
         return exit_failed;
     const bool ok = doc.import_field_operations(file);
     doc.close_database();

@@ -29,7 +29,7 @@ int command_import_reference(cli_session& session, const std::string& kind, cons
 {
     console_user_interface ui;
     doc_i_vorn doc(session.effective, ui);
-    if (!doc.open_database(db_path))
+    if (!doc.open_database(db_path, doc_i_vorn::open_scope::one_command))
         return exit_failed;
     const bool ok = run_import(doc, kind, file_path);
     doc.close_database();

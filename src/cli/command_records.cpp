@@ -4,25 +4,33 @@
 #include "cli/commands.h"
 #include "cli/console_user_interface.h"
 #include "shell/doc_i_vorn.h"
-#include "site/control_record_table.h"
+#include "site/control_record_keys.h"
 
 namespace ivorn {
 int command_records(cli_session& session, const std::string& db_path)
 {
     console_user_interface ui;
     doc_i_vorn doc(session.effective, ui);
-    if (!doc.open_database(db_path))
+    if (!doc.open_database(db_path, doc_i_vorn::open_scope::one_command))
         return exit_failed;
     std::string log;
-    recordset set;
-    if (!set.open(*doc.db(), control_records_table(), {}, log, recordset::mode::read_only)) {
+    control_record_keys keys(*doc.db());
+    if (keys.count(log) < 0) {
         print_log(log);
         return exit_failed;
     }
     auto& list = doc.record_list();
-    list.number_of_records(&set);
-    for (const auto* entry : list)
-        std::cout << entry->position << '\t' << entry->id << '\t' << one_line(entry->description) << '\n';
+    list.number_of_records(&keys, log);
+    std::string lines;
+    for (const auto* entry : list) {
+        lines += std::to_string(entry->position);
+        lines += '\t';
+        lines += std::to_string(entry->id);
+        lines += '\t';
+        lines += one_line(entry->description);
+        lines += '\n';
+    }
+    std::cout << lines;
     doc.close_database();
     return exit_ok;
 }

@@ -78,11 +78,11 @@ struct run_setup {
             doc.set_run_resources(&launcher, nullptr, &session.effective.set_user_selected_variables);
     }
     // For the commands over every record: an empty table is theirs to report.
-    bool open_all(const std::string& db_path) { return doc.open_database(db_path); }
+    bool open_all(const std::string& db_path) { return doc.open_database(db_path, doc_i_vorn::open_scope::one_command); }
     // For the commands on one record: that ID, or the record at position 1 when the ID is 0.
     bool open(const std::string& db_path, std::int32_t record_id)
     {
-        if (!doc.open_database(db_path))
+        if (!doc.open_database(db_path, doc_i_vorn::open_scope::one_command))
             return false;
         if (record_id == 0) {
             if (doc.current_entry())

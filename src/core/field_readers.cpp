@@ -3,6 +3,8 @@
 #include "core/field_readers.h"
 
 #include <cerrno>
+#include <cfloat>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -35,6 +37,41 @@ bool scan_integer(const std::string& field, long long low, long long high, long 
         return false;
     value = parsed;
     return true;
+}
+
+bool is_c_space(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+
+// What strtod makes of the field: its value, the characters it took and whether it reported
+// ERANGE. A report holds hundreds of thousands of reals, nearly all of the plain form (blanks, a
+// minus, digits, a point, an exponent): those are converted here, correctly rounded like strtod
+// but without its locale and errno machinery. Anything else (a plus sign, hexadecimal, inf,
+// nan, a value that underflows, an exponent left unfinished) goes to strtod itself.
+double string_to_double(const std::string& field, size_t& consumed, bool& range_error)
+{
+    const char* const begin = field.data();
+    const char* const stop = begin + field.size();
+    const char* p = begin;
+    while (p < stop && is_c_space(*p))
+        ++p;
+    const char* digits = p < stop && *p == '-' ? p + 1 : p;
+    const bool plain = digits < stop && (*digits == '.' || (*digits >= '0' && *digits <= '9'))
+                       && !(digits + 1 < stop && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X'));
+    if (plain) {
+        double value = 0.0;
+        const auto [end, error] = std::from_chars(p, stop, value, std::chars_format::general);
+        const bool exponent_left = end < stop && (*end == 'e' || *end == 'E');
+        if (error == std::errc() && !exponent_left && (value == 0.0 || std::fabs(value) >= DBL_MIN)) {
+            consumed = static_cast<size_t>(end - begin);
+            range_error = false;
+            return value;
+        }
+    }
+    errno = 0;
+    char* end = nullptr;
+    const double value = std::strtod(field.c_str(), &end);
+    consumed = static_cast<size_t>(end - begin);
+    range_error = errno == ERANGE;
+    return value;
 }
 
 } // namespace
@@ -93,16 +130,16 @@ bool read_float_field(std::string_view line, int first, int last, float& out)
         return false;
     if (field.size() > 27)
         field.resize(27);
-    errno = 0;
-    char* end = nullptr;
-    const double value = std::strtod(field.c_str(), &end);
+    bool range_error = false;
+    size_t consumed = 0;
+    const double value = string_to_double(field, consumed, range_error);
     const bool finite_float = std::isfinite(value) && std::fabs(value) <= std::numeric_limits<float>::max();
-    if (!finite_float || (errno == ERANGE && value != 0.0)) {
+    if (!finite_float || (range_error && value != 0.0)) {
         out = 0.0f;
         return false;
     }
     out = static_cast<float>(value);
-    return end == field.c_str() + field.size() && end != field.c_str();
+    return consumed == field.size() && consumed != 0;
 }
 
 bool read_text_field(std::string_view line, int first, int last, std::string& out)

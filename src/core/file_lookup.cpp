@@ -1,6 +1,7 @@
-// Case-insensitive file lookup over one directory listing.
+// Case-insensitive file lookup: two direct probes first, one directory listing when needed.
 #include "core/file_lookup.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -8,6 +9,83 @@
 #include "core/text_utils.h"
 
 namespace ivorn {
+namespace {
+
+bool is_file(const std::string& path)
+{
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+}
+
+std::string in_capitals(const std::string& name)
+{
+    std::string upper = name;
+    for (char& c : upper)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return upper;
+}
+
+} // namespace
+
+directory_lookup::directory_lookup(const std::string& directory) : prefix_(directory)
+{
+    if (!prefix_.empty() && !is_path_separator(prefix_.back()))
+        prefix_.push_back(native_separator());
+}
+
+void directory_lookup::read_directory()
+{
+    read_ = true;
+    const std::filesystem::path where = prefix_.empty() ? std::filesystem::path(".") : std::filesystem::path(prefix_);
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(where, error), end; !error && it != end; it.increment(error)) {
+        std::error_code type_error;
+        if (!it->is_regular_file(type_error))
+            continue;
+        const std::string candidate = it->path().filename().string();
+        names_[to_lower_copy(candidate)].push_back(candidate);
+    }
+    for (auto& [lower, spellings] : names_)
+        std::sort(spellings.begin(), spellings.end());
+}
+
+std::vector<std::string> directory_lookup::all_spellings(const std::string& name)
+{
+    if (!read_)
+        read_directory();
+    const auto found = names_.find(to_lower_copy(name));
+    return found == names_.end() ? std::vector<std::string>{} : found->second;
+}
+
+std::string directory_lookup::find(const std::string& name)
+{
+    const std::string asked = prefix_ + name;
+    if (is_file(asked))
+        return asked;
+    // Capitals sort before small letters, so this spelling is the first of all when it exists.
+    const std::string capitals = prefix_ + in_capitals(name);
+    if (is_file(capitals))
+        return capitals;
+    const auto spellings = all_spellings(name);
+    for (const std::string& spelling : spellings) {
+        // A listing read earlier may name a file removed since by someone else.
+        if (is_file(prefix_ + spelling))
+            return prefix_ + spelling;
+    }
+    return asked;
+}
+
+void directory_lookup::forget(const std::string& path)
+{
+    if (!read_ || path.size() < prefix_.size() || path.compare(0, prefix_.size(), prefix_) != 0)
+        return;
+    const std::string name = path.substr(prefix_.size());
+    const auto found = names_.find(to_lower_copy(name));
+    if (found == names_.end())
+        return;
+    auto& spellings = found->second;
+    spellings.erase(std::remove(spellings.begin(), spellings.end(), name), spellings.end());
+}
 
 namespace {
 
@@ -66,24 +144,7 @@ bool regular_file_exists(const std::string& path)
 
 std::string find_file_ignoring_case(const std::string& directory, const std::string& name)
 {
-    std::string prefix = directory;
-    if (!prefix.empty() && !is_path_separator(prefix.back()))
-        prefix.push_back(native_separator());
-    const std::string asked = prefix + name;
-    std::error_code error;
-    if (std::filesystem::is_regular_file(asked, error))
-        return asked;
-
-    const std::filesystem::path where = prefix.empty() ? std::filesystem::path(".") : std::filesystem::path(prefix);
-    std::string best;
-    for (std::filesystem::directory_iterator it(where, error), end; !error && it != end; it.increment(error)) {
-        const std::string candidate = it->path().filename().string();
-        if (!equals_ignoring_case(candidate, name) || !it->is_regular_file(error))
-            continue;
-        if (best.empty() || candidate < best)
-            best = candidate;
-    }
-    return best.empty() ? asked : prefix + best;
+    return directory_lookup(directory).find(name);
 }
 
 } // namespace ivorn

@@ -3,7 +3,9 @@
 // find them under the name the program asks for.
 #pragma once
 
+#include <map>
 #include <string>
+#include <vector>
 
 namespace ivorn {
 
@@ -21,5 +23,27 @@ std::string find_path_ignoring_case(const std::string& path);
 
 // True when `path` names an existing regular file.
 bool regular_file_exists(const std::string& path);
+
+// The same lookups for many names in one directory. The exact name and the name in capitals
+// (the first of its spellings in sorted order) are tried on their own; the directory is read
+// only for a name found neither way, and then once for all of them. A run looks up a dozen
+// names in a model directory that keeps the final soil tables of every earlier run.
+class directory_lookup {
+public:
+    explicit directory_lookup(const std::string& directory);
+    std::string find(const std::string& name);
+    // Every file whose name equals `name` ignoring case, in sorted order.
+    std::vector<std::string> all_spellings(const std::string& name);
+    // A file this program removed or renamed away.
+    void forget(const std::string& path);
+
+private:
+    void read_directory();
+
+    std::string prefix_;
+    bool read_ = false;
+    // Lower-case name -> the names on disk, sorted.
+    std::map<std::string, std::vector<std::string>> names_;
+};
 
 } // namespace ivorn

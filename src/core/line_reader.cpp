@@ -14,6 +14,15 @@ bool read_whole_file(const std::string& path, std::string& content)
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file)
         return false;
+    // Room for the whole file at once: grown by doubling, a 60 MB report would pass through a
+    // 128 MB buffer and a copy of the old one.
+    if (std::fseek(file, 0, SEEK_END) == 0) {
+        const long size = std::ftell(file);
+        constexpr long largest_reserved = 1L << 30;
+        if (size > 0 && size <= largest_reserved)
+            content.reserve(static_cast<size_t>(size));
+        std::rewind(file);
+    }
     char buffer[65536];
     size_t got = 0;
     while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)

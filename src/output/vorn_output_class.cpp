@@ -24,8 +24,8 @@ void vorn_output_class::reset()
     subareas.assign(max_report_subareas, subarea_output{});
     variable_names.clear();
     watershed = {};
-    yearly_values_.assign(static_cast<size_t>(max_report_variables) * report_year_slots * max_report_subareas, 0.0f);
-    yearly_status_.assign(yearly_values_.size(), 0);
+    yearly_.clear();
+    files_.reset();
     error_flag = false;
     error_text.clear();
     selected_variables_written = false;
@@ -87,13 +87,28 @@ bool vorn_output_class::in_calendar_window(long long year) const
 
 std::string vorn_output_class::report_path(std::string_view extension) const
 {
-    return find_file_ignoring_case(directory, base_name + std::string(extension));
+    if (!files_ || files_directory_ != directory) {
+        files_ = std::make_unique<directory_lookup>(directory);
+        files_directory_ = directory;
+    }
+    return files_->find(base_name + std::string(extension));
 }
 
-size_t vorn_output_class::value_slot(int variable, int year, int subarea) const
+size_t vorn_output_class::value_slot(int year, int subarea)
 {
-    return (static_cast<size_t>(variable) * report_year_slots + static_cast<size_t>(year)) * max_report_subareas
-           + static_cast<size_t>(subarea);
+    return static_cast<size_t>(year) * max_report_subareas + static_cast<size_t>(subarea);
+}
+
+vorn_output_class::variable_values& vorn_output_class::values_of(int variable)
+{
+    if (yearly_.size() <= static_cast<size_t>(variable))
+        yearly_.resize(static_cast<size_t>(variable) + 1);
+    variable_values& block = yearly_[static_cast<size_t>(variable)];
+    if (block.values.empty()) {
+        block.values.assign(static_cast<size_t>(report_year_slots) * max_report_subareas, 0.0f);
+        block.status.assign(block.values.size(), 0);
+    }
+    return block;
 }
 
 int vorn_output_class::variable_index(std::string_view name)
@@ -148,18 +163,19 @@ bool vorn_output_class::set_yearly_value(int subarea, int variable, int year, st
     if (variable < 0 || variable >= max_report_variables || subarea < 0 || subarea >= max_report_subareas
         || year < 0 || year >= duration || duration > max_report_years)
         return false;
-    const size_t slot = value_slot(variable, year, subarea);
-    if (yearly_values_[slot] != 0.0f) {
+    variable_values& block = values_of(variable);
+    const size_t slot = value_slot(year, subarea);
+    if (block.values[slot] != 0.0f) {
         record_error(format_printf("Cannot set yearly value\nfor %s field %d index %d year %d", text.c_str(), subarea,
                                    variable, year));
         return false;
     }
-    yearly_values_[slot] = value;
-    const size_t average = value_slot(variable, duration, subarea);
-    yearly_values_[average] += value / static_cast<float>(duration);
-    yearly_status_[slot] = status;
-    if (yearly_status_[average] != 2)
-        yearly_status_[average] = status;
+    block.values[slot] = value;
+    const size_t average = value_slot(duration, subarea);
+    block.values[average] += value / static_cast<float>(duration);
+    block.status[slot] = status;
+    if (block.status[average] != 2)
+        block.status[average] = status;
     return true;
 }
 
@@ -172,10 +188,14 @@ bool vorn_output_class::get_yearly_value(int subarea, std::string_view name, int
     }
     if (subarea < 0 || subarea >= max_report_subareas || year < 0 || year >= report_year_slots)
         return true;
-    const size_t slot = value_slot(variable, year, subarea);
-    if (yearly_status_[slot] == 1)
-        result = yearly_values_[slot];
-    else if (yearly_status_[slot] == 2)
+    const size_t slot = value_slot(year, subarea);
+    const std::uint8_t state = static_cast<size_t>(variable) < yearly_.size()
+                                   && !yearly_[static_cast<size_t>(variable)].status.empty()
+                                   ? yearly_[static_cast<size_t>(variable)].status[slot]
+                                   : 0;
+    if (state == 1)
+        result = yearly_[static_cast<size_t>(variable)].values[slot];
+    else if (state == 2)
         result = 9999999.0f;
     else
         record_error("value not set", name);

@@ -5,10 +5,12 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/file_lookup.h"
 #include "core/line_reader.h"
 
 namespace ivorn {
@@ -162,10 +164,20 @@ private:
     bool report_not_finished(std::string& log);
     void count_crops();
 
-    size_t value_slot(int variable, int year, int subarea) const;
+    // Place of a year and subarea within one variable's block.
+    static size_t value_slot(int year, int subarea);
+    // The variable's block of values and their states, made when its first value arrives: the
+    // table holds only the variables the report printed, not room for 200 of them at every load.
+    struct variable_values {
+        std::vector<float> values;
+        std::vector<std::uint8_t> status;
+    };
+    variable_values& values_of(int variable);
 
-    std::vector<float> yearly_values_;
-    std::vector<std::uint8_t> yearly_status_;
+    std::vector<variable_values> yearly_;
+    // The model directory's names, read at most once per load for the reports it lacks.
+    mutable std::unique_ptr<directory_lookup> files_;
+    mutable std::string files_directory_;
     line_reader report_;
     std::string line_;
 };

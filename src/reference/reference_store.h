@@ -9,6 +9,7 @@
 
 #include "core/text_utils.h"
 #include "core/vorn_production_supply.h"
+#include "store/bound_upserter.h"
 #include "store/database.h"
 #include "store/field_binding.h"
 #include "store/recordset.h"
@@ -37,15 +38,8 @@ bool load_bound_rows(database& db, const table_description& table, Add add, std:
 template <class R>
 bool upsert_bound_row(database& db, const table_description& table, R& record, std::string& log)
 {
-    recordset set;
-    if (!set.open(db, table, filter_by("ID", field_value(std::int64_t{record.number})), log))
-        return false;
-    if (set.is_empty())
-        set.add_new();
-    else
-        set.edit();
-    save_bindings(set, record.bindings());
-    return set.update(log);
+    bound_upserter rows(db, table);
+    return rows.upsert(record.number, record.bindings(), log);
 }
 
 // Upserts every record of a list of R (or of a base class whose members are all R) in one
@@ -58,13 +52,14 @@ bool upsert_all_rows(database& db, const table_description& table, const List& l
         log += "Unable to open table " + table.name + "\r\n";
         return false;
     }
+    bound_upserter rows(db, table);
     for (auto* member : list) {
         auto* record = dynamic_cast<R*>(member);
         if (!record) {
             log += "A record of another kind is in the list for table " + table.name + "\r\n";
             return false;
         }
-        if (!upsert_bound_row(db, table, *record, log))
+        if (!rows.upsert(record->number, record->bindings(), log))
             return false;
     }
     return work.commit(log);

@@ -1,5 +1,8 @@
 // The operation schedule file: read from the model's own data set on import (two-digit layout
 // only) and written for every run in the layout of the model version.
+#include <algorithm>
+#include <vector>
+
 #include "core/field_readers.h"
 #include "core/line_reader.h"
 #include "core/text_utils.h"
@@ -44,6 +47,7 @@ bool read_schedule_file(const std::string& path, const schedule_owner& owner, sc
     operations.delete_all();
     std::string line;
     std::int32_t count = 0;
+    std::vector<std::unique_ptr<vorn_field_operation>> lines_read;
     while (in.next_line(line)) {
         if (counted_length(line) < shortest_operation_line)
             continue;
@@ -52,8 +56,14 @@ bool read_schedule_file(const std::string& path, const schedule_owner& owner, sc
         operation->subarea_number = owner.subarea_number;
         operation->read_line(line);
         operation->sequence = count++;
-        operations.add(std::move(operation));
+        lines_read.push_back(std::move(operation));
     }
+    // Sorted first, each add lands at the tail: the date order the adds give, equal dates in the
+    // order of the file, without an insert in the middle per line.
+    std::stable_sort(lines_read.begin(), lines_read.end(),
+                     [](const auto& a, const auto& b) { return !b->comes_before(*a); });
+    for (auto& operation : lines_read)
+        operations.add(std::move(operation));
     return true;
 }
 

@@ -37,18 +37,25 @@ public:
     virtual bool cancel_requested() const { return false; }
 };
 
+// Waits on the process itself (a process descriptor), so that the model's end is noticed the
+// moment it comes, and a cancel wakes the wait through a pipe as it comes.
 class posix_model_launcher : public model_launcher {
 public:
+    posix_model_launcher();
+    posix_model_launcher(const posix_model_launcher&) = delete;
+    posix_model_launcher& operator=(const posix_model_launcher&) = delete;
     ~posix_model_launcher() override;
     launch_result run(const launch_request& request) override;
-    void request_cancel() override { cancel_requested_.store(true); }
-    void clear_cancel() override { cancel_requested_.store(false); }
+    void request_cancel() override;
+    void clear_cancel() override;
     bool cancel_requested() const override { return cancel_requested_.load(); }
 
 private:
     void end_process_group();
     std::atomic<bool> cancel_requested_{false};
     int running_pid_ = 0;
+    // Written by request_cancel (safe in a signal handler), read by the wait.
+    int wake_[2] = {-1, -1};
 };
 
 } // namespace ivorn

@@ -16,14 +16,15 @@ namespace {
 
 const char* const extensions[] = {"OUT", "ACY", "AWP", "MSA", "ACN", "SUS", "APS", "MSW", "SWT", nullptr};
 
-void remove_ignoring_case(const std::string& directory, const std::string& name)
+void remove_ignoring_case(directory_lookup& files, const std::string& name)
 {
     // Several files may differ only in case; each of them is a leftover.
     for (int i = 0; i < 8; ++i) {
-        const std::string found = find_file_ignoring_case(directory, name);
+        const std::string found = files.find(name);
         std::error_code error;
         if (!std::filesystem::remove(found, error))
             return;
+        files.forget(found);
     }
 }
 
@@ -31,10 +32,10 @@ void remove_ignoring_case(const std::string& directory, const std::string& name)
 // never get those loaded as its own. The final soil tables stay: the next run may start from them.
 void remove_stale_outputs(const run_context& context)
 {
-    const std::string& directory = context.settings.working_directory;
-    remove_ignoring_case(directory, file_names::output_base);
+    directory_lookup files(context.settings.working_directory);
+    remove_ignoring_case(files, file_names::output_base);
     for (const char* const* extension = extensions; *extension; ++extension)
-        remove_ignoring_case(directory, std::string(file_names::output_base) + "." + *extension);
+        remove_ignoring_case(files, std::string(file_names::output_base) + "." + *extension);
 }
 
 bool load_outputs(run_context& context, std::string& log)

@@ -62,11 +62,12 @@ bool rename_final_soil_tables(const run_context& context, std::string& log)
     const std::string& directory = context.settings.working_directory;
     const bool wide = is_wide_version(context.settings.vorn_version);
     const long record_id = context.record->id;
+    directory_lookup files(directory);
     for (const long subarea_id : distinct_subarea_ids(*context.record)) {
         const std::string from_name = wide ? format_printf("%08ld.SOT", subarea_id) : format_printf("%04ld.SOT", subarea_id);
         const std::string to_name = wide ? format_printf("%08ld.%08ld.SOT", record_id, subarea_id)
                                          : format_printf("%08ld.%04ld.SOT", record_id, subarea_id);
-        const std::string from = find_file_ignoring_case(directory, from_name);
+        const std::string from = files.find(from_name);
         const std::string to = keep_directory(context) + to_name;
         if (!move_replacing(from, to))
             log += "Unable to rename " + from + " to " + to + "\n";

@@ -27,8 +27,9 @@ void archive_run_files(const run_context& context, std::string& log)
     const std::string archive = keep_directory(context) + file_names::archive_directory + native_separator();
     const long id = context.record->id;
     bool ok = true;
+    directory_lookup files(directory);
     const auto move = [&](const std::string& name, const std::string& target) {
-        ok = move_replacing(find_file_ignoring_case(directory, name), archive + target) && ok;
+        ok = move_replacing(files.find(name), archive + target) && ok;
     };
     for (const long subarea_id : distinct_subarea_ids(*context.record))
         move(format_printf("%04ld.ops", subarea_id), format_printf("%ld_%04ld.ops", id, subarea_id));

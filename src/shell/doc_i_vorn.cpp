@@ -105,26 +105,21 @@ bool doc_i_vorn::load_soil_list(std::string& log)
     return false;
 }
 
-bool doc_i_vorn::open_records(recordset& set, std::string& log)
-{
-    return set.open(*db_, control_records_table(), {}, log);
-}
-
-void doc_i_vorn::start_record_list(recordset& set)
+void doc_i_vorn::start_record_list(control_record_keys& keys, std::string& log)
 {
     records_.delete_all();
     records_.loaded = false;
-    if (set.is_empty())
+    control_record_key first;
+    if (!keys.at_position(1, first))
         return;
-    if (settings_.record_list) {
-        records_.fill_descriptions(set);
+    if (settings_.record_list && scope_ == open_scope::browsing) {
+        records_.fill_descriptions(keys, log);
         return;
     }
-    set.move_first();
-    records_.add(describe_current_row(set, 1));
+    records_.add_row(first, 1);
 }
 
-bool doc_i_vorn::open_database(const std::string& path)
+bool doc_i_vorn::open_database(const std::string& path, open_scope scope)
 {
     close_database();
     std::string log;
@@ -136,17 +131,16 @@ bool doc_i_vorn::open_database(const std::string& path)
     ui_.begin_wait_cursor();
     db_ = std::move(db);
     database_path_ = path;
+    scope_ = scope;
     load_reference_lists(log);
-    soil_list_built_ = settings_.prebuild_soil != 0 && load_soil_list(log);
+    soil_list_built_ = scope == open_scope::browsing && settings_.prebuild_soil != 0 && load_soil_list(log);
     record_ = std::make_unique<control_record>(settings_);
     record_->modified = false;
     forget_current();
-    recordset set;
-    if (open_records(set, log)) {
-        start_record_list(set);
-        if (auto* first = target_first(set, log))
-            load_entry(*first, log);
-    }
+    control_record_keys keys(*db_);
+    start_record_list(keys, log);
+    if (auto* first = target_first(keys, log))
+        load_entry(*first, log);
     load_help(log);
     ui_.end_wait_cursor();
     show_log(log);
@@ -210,16 +204,12 @@ bool doc_i_vorn::store_current_record(std::string& log)
     }
     // An edited ID moves the row in key order: the list follows the table again.
     current_id_ = record_->id;
-    recordset set;
-    if (!open_records(set, log))
-        return false;
     if (records_.loaded) {
-        records_.fill_descriptions(set);
-        return true;
+        control_record_keys keys(*db_);
+        return records_.fill_descriptions(keys, log);
     }
     records_.delete_all();
-    if (set.seek({field_value(std::int64_t{current_id_})}))
-        records_.add(describe_current_row(set, static_cast<long>(set.position()) + 1));
+    add_entry_of(current_id_);
     return true;
 }
 

@@ -34,8 +34,12 @@ public:
     // File / New: a new database file with every table and the help text beside it. No document
     // stays open afterwards (one that was open is closed first); true when the file was created.
     bool new_database(const std::string& path);
+    // What an open loads besides the reference lists and the first record. The desktop app pages
+    // the records and browses the soils; an `ivorn` command works on one record or one import and
+    // needs neither, so that a project of 100 000 records opens for it as fast as a small one.
+    enum class open_scope { browsing, one_command };
     // File / Open. A file that does not open as a project database leaves no document.
-    bool open_database(const std::string& path);
+    bool open_database(const std::string& path, open_scope scope = open_scope::browsing);
     // Closing: a modified current record is stored first.
     void close_database();
     bool is_open() const { return db_ != nullptr; }
@@ -137,37 +141,38 @@ public:
 private:
     class list_progress;
     // Finds a move's target entry; the set is opened by the finder only when the list cannot answer.
-    using target_finder = control_record_description* (doc_i_vorn::*)(recordset&, std::string&);
+    using target_finder = control_record_description* (doc_i_vorn::*)(control_record_keys&, std::string&);
 
-    bool open_records(recordset& set, std::string& log);
     // dialog_new_record with the next free ID proposed; false when cancelled or the ID is taken.
-    bool ask_new_record(new_record_answer& answer, std::string& log);
+    // Record / New completes the list for it; an import, which adds a record without paging,
+    // asks the table for the free ID instead.
+    bool ask_new_record(new_record_answer& answer, std::string& log, bool complete_list = true);
     // Stores a modified current record before a command leaves it. False when that failed: the
     // command then stays on the record, so that its unsaved values are not replaced by the next.
     bool store_before_leaving(std::string& log);
     // The common frame of First, Previous, Next, Last and Go To.
     void move(target_finder find_target, int refresh_hint);
-    // Opens "Control Records" in key order unless this command already has.
-    bool open_records_once(recordset& set, std::string& log);
     bool load_entry(const control_record_description& entry, std::string& log);
     void show_log(const std::string& log);
     int move_hint() const;
 
-    control_record_description* target_first(recordset& set, std::string& log);
-    control_record_description* target_previous(recordset& set, std::string& log);
-    control_record_description* target_next(recordset& set, std::string& log);
-    control_record_description* target_last(recordset& set, std::string& log);
-    control_record_description* target_go_to(recordset& set, std::string& log);
-    control_record_description* target_search(recordset& set, std::string& log);
-    control_record_description* reach(recordset& set, long position, std::string& log);
-    void complete_list(recordset& set, std::string& log);
+    control_record_description* target_first(control_record_keys& keys, std::string& log);
+    control_record_description* target_previous(control_record_keys& keys, std::string& log);
+    control_record_description* target_next(control_record_keys& keys, std::string& log);
+    control_record_description* target_last(control_record_keys& keys, std::string& log);
+    control_record_description* target_go_to(control_record_keys& keys, std::string& log);
+    control_record_description* target_search(control_record_keys& keys, std::string& log);
+    control_record_description* reach(control_record_keys& keys, long position, std::string& log);
+    void complete_list(control_record_keys& keys, std::string& log);
+    // The entry of the first row with this ID at its place in the table, added to a lazy list.
+    control_record_description* add_entry_of(std::int32_t id);
 
     bool load_reference_lists(std::string& log);
     bool load_soil_list(std::string& log);
     // The frame of the area imports: the current record stored before, views refreshed by the import.
     bool store_before_import();
     void reload_current_station(std::string& log);
-    void start_record_list(recordset& set);
+    void start_record_list(control_record_keys& keys, std::string& log);
     void load_help(std::string& log);
     void forget_current();
 
@@ -187,6 +192,7 @@ private:
     std::unique_ptr<list_progress> progress_;
     std::unique_ptr<vorn_soil_list> soils_;
     bool soil_list_built_ = false;
+    open_scope scope_ = open_scope::browsing;
     list_field_help_vorn help_;
     model_launcher* launcher_ = nullptr;
     const list_output_variable_descriptions* output_variables_ = nullptr;
@@ -206,7 +212,7 @@ private:
     // The set with models side by side in job directories: the list files written into each.
     bool prepare_job_directories(const run_set_options& options, long planned, const run_context& context,
                                  job_directories& jobs, std::string& log);
-    void run_side_by_side(const run_set_options& options, recordset& set, const control_record_description* first,
+    void run_side_by_side(const run_set_options& options, control_record_keys& keys, const control_record_description* first,
                           job_directories& jobs, const run_context& context, model_file_writer* basin,
                           run_set_state& state, long& attempted, long& successful,
                           std::chrono::steady_clock::time_point& end, std::string& log);

@@ -12,11 +12,6 @@ namespace ivorn {
 
 int doc_i_vorn::move_hint() const { return settings_.record_list ? 0 : 1; }
 
-bool doc_i_vorn::open_records_once(recordset& set, std::string& log)
-{
-    return set.is_open() || open_records(set, log);
-}
-
 bool doc_i_vorn::load_entry(const control_record_description& entry, std::string& log)
 {
     if (!read_entry(entry, *record_, log))
@@ -48,8 +43,8 @@ void doc_i_vorn::move(target_finder find_target, int refresh_hint)
     ui_.store_form_values();
     std::string log;
     if (store_before_leaving(log)) {
-        recordset set;
-        if (auto* target = (this->*find_target)(set, log))
+        control_record_keys keys(*db_);
+        if (auto* target = (this->*find_target)(keys, log))
             load_entry(*target, log);
     }
     show_log(log);
@@ -58,13 +53,13 @@ void doc_i_vorn::move(target_finder find_target, int refresh_hint)
     ui_.refresh_all_views(refresh_hint);
 }
 
-void doc_i_vorn::complete_list(recordset& set, std::string& log)
+void doc_i_vorn::complete_list(control_record_keys& keys, std::string& log)
 {
-    if (!records_.loaded && open_records_once(set, log))
-        records_.fill_descriptions(set);
+    if (!records_.loaded)
+        records_.fill_descriptions(keys, log);
 }
 
-control_record_description* doc_i_vorn::reach(recordset& set, long position, std::string& log)
+control_record_description* doc_i_vorn::reach(control_record_keys& keys, long position, std::string& log)
 {
     if (auto* entry = records_.find_by_position(position))
         return entry;
@@ -73,81 +68,73 @@ control_record_description* doc_i_vorn::reach(recordset& set, long position, std
         if (!tail || position > tail->position)
             return nullptr;
     }
-    if (!open_records_once(set, log))
-        return nullptr;
-    if (auto* entry = records_.locate(set, position))
+    if (auto* entry = records_.locate(keys, position))
         return entry;
     log += "Unable to reach that record.\r\n";
     return nullptr;
 }
 
-control_record_description* doc_i_vorn::target_first(recordset& set, std::string& log)
+control_record_description* doc_i_vorn::target_first(control_record_keys& keys, std::string&)
 {
     if (auto* entry = records_.find_by_position(1))
         return entry;
-    if (!open_records_once(set, log) || set.is_empty())
+    control_record_key row;
+    if (!keys.at_position(1, row))
         return nullptr;
-    set.move_first();
-    auto entry = describe_current_row(set, 1);
-    auto* raw = entry.get();
-    records_.add(std::move(entry));
-    return raw;
+    return records_.add_row(row, 1);
 }
 
-control_record_description* doc_i_vorn::target_previous(recordset& set, std::string& log)
+control_record_description* doc_i_vorn::target_previous(control_record_keys& keys, std::string& log)
 {
     const long position = current_position();
     if (position <= 1)
         return nullptr;
-    return reach(set, position - 1, log);
+    return reach(keys, position - 1, log);
 }
 
-control_record_description* doc_i_vorn::target_next(recordset& set, std::string& log)
+control_record_description* doc_i_vorn::target_next(control_record_keys& keys, std::string& log)
 {
     const auto* current = current_entry();
     if (!current)
         return nullptr;
     const long position = current->position;
     if (records_.loaded)
-        return reach(set, position + 1, log);
+        return reach(keys, position + 1, log);
     if (auto* entry = records_.find_by_position(position + 1))
         return entry;
-    if (!open_records_once(set, log) || !set.seek({field_value(std::int64_t{current->id})}))
+    control_record_key row;
+    if (!keys.step(current->id, 0, row))
         return nullptr;
-    set.move_next();
-    if (set.is_eof()) {
+    if (!keys.step(current->id, 1, row)) {
         // The table ends here. A list that holds every position up to here is complete; one with
         // gaps is completed, so that what it says about the table stays true.
         if (static_cast<long>(records_.count()) == position)
             records_.loaded = true;
         else
-            complete_list(set, log);
+            complete_list(keys, log);
         return nullptr;
     }
-    auto entry = describe_current_row(set, position + 1);
-    auto* raw = entry.get();
-    records_.add(std::move(entry));
-    return raw;
+    return records_.add_row(row, position + 1);
 }
 
-control_record_description* doc_i_vorn::target_last(recordset& set, std::string& log)
+control_record_description* doc_i_vorn::target_last(control_record_keys& keys, std::string& log)
 {
-    complete_list(set, log);
+    complete_list(keys, log);
     return records_.last();
 }
 
-control_record_description* doc_i_vorn::target_go_to(recordset& set, std::string& log)
+control_record_description* doc_i_vorn::target_go_to(control_record_keys& keys, std::string& log)
 {
-    return reach(set, wanted_position_, log);
+    return reach(keys, wanted_position_, log);
 }
 
-control_record_description* doc_i_vorn::target_search(recordset& set, std::string& log)
+control_record_description* doc_i_vorn::target_search(control_record_keys& keys, std::string& log)
 {
     if (auto* entry = records_.find_by_id(wanted_id_))
         return entry;
     if (records_.loaded)
         return nullptr;
-    complete_list(set, log);
+    complete_list(keys, log);
     return records_.find_by_id(wanted_id_);
 }
 
@@ -181,8 +168,8 @@ void doc_i_vorn::search_id(std::int32_t id)
     std::string log;
     wanted_id_ = id;
     if (store_before_leaving(log)) {
-        recordset set;
-        if (auto* target = target_search(set, log))
+        control_record_keys keys(*db_);
+        if (auto* target = target_search(keys, log))
             load_entry(*target, log);
         else
             ui_.message_box("Not found.");
@@ -210,9 +197,11 @@ bool doc_i_vorn::make_current(std::int32_t id, std::string& log)
 {
     if (!db_)
         return false;
-    recordset set;
-    wanted_id_ = id;
-    auto* target = target_search(set, log);
+    // A command that needs this one record finds its place in the table by its key; only a list
+    // that is complete already answers from itself.
+    control_record_description* target = records_.find_by_id(id);
+    if (!target && !records_.loaded)
+        target = add_entry_of(id);
     if (!target) {
         log += format_printf("Unable to find control record %d\r\n", id);
         return false;
@@ -227,13 +216,25 @@ bool doc_i_vorn::reload_record_list(std::string& log)
     if (records_.loaded)
         return records_.reload(*db_, log);
     // A lazy list may have lost its footing: start it again from the current row.
-    recordset set;
-    if (!open_records(set, log))
-        return false;
     records_.delete_all();
-    if (has_current_ && set.seek({field_value(std::int64_t{current_id_})}))
-        records_.add(describe_current_row(set, static_cast<long>(set.position()) + 1));
+    if (has_current_)
+        add_entry_of(current_id_);
     return true;
+}
+
+control_record_description* doc_i_vorn::add_entry_of(std::int32_t id)
+{
+    control_record_keys keys(*db_);
+    control_record_key row;
+    const long position = keys.position_of(id);
+    if (position <= 0 || !keys.step(id, 0, row))
+        return nullptr;
+    auto* entry = records_.add_row(row, position);
+    if (entry->id == row.id)
+        return entry;
+    // Another row holds that place in the list: the table changed behind it, so it starts again.
+    records_.delete_all();
+    return records_.add_row(row, position);
 }
 
 } // namespace ivorn

@@ -12,14 +12,22 @@ constexpr size_t station_name_width = 25;
 
 } // namespace
 
-bool doc_i_vorn::ask_new_record(new_record_answer& answer, std::string& log)
+bool doc_i_vorn::ask_new_record(new_record_answer& answer, std::string& log, bool complete_list)
 {
-    recordset set;
-    if (!records_.loaded && !open_records(set, log)) {
-        log += "Unable to open set_fields\r\n";
-        return false;
+    control_record_keys keys(*db_);
+    std::int32_t free_id = 0;
+    if (complete_list || records_.loaded) {
+        if (!records_.loaded && keys.count(log) < 0) {
+            log += "Unable to open set_fields\r\n";
+            return false;
+        }
+        free_id = records_.next_free_id(keys, log);
+    } else {
+        const std::int64_t free = keys.next_free_id(log);
+        if (free < 0)
+            return false;
+        free_id = static_cast<std::int32_t>(free);
     }
-    const std::int32_t free_id = records_.next_free_id(set);
     answer.record_id = free_id;
     answer.station_id = free_id;
     answer.station_name = cut_to_width(format_printf("Weather Station %ld", static_cast<long>(free_id)), station_name_width);
@@ -29,7 +37,7 @@ bool doc_i_vorn::ask_new_record(new_record_answer& answer, std::string& log)
         log += format_printf("Record ID %d is not valid: record IDs start at 1.\r\n", answer.record_id);
         return false;
     }
-    if (records_.find_by_id(answer.record_id)) {
+    if (records_.find_by_id(answer.record_id) || (!records_.loaded && keys.contains(answer.record_id))) {
         log += format_printf("Record ID %d is already in use.\r\n", answer.record_id);
         return false;
     }
@@ -90,7 +98,9 @@ void doc_i_vorn::record_delete()
     {
         transaction work(*db_);
         recordset set;
-        if (open_records(set, log) && set.seek({field_value(std::int64_t{id})})) {
+        // The record's own row, the first of its ID in key order, as a seek would find it.
+        if (set.open(*db_, control_records_table(), filter_by("ID", field_value(std::int64_t{id})), log)
+            && !set.is_empty()) {
             // The stored row says which station and related rows belong to the record, not the
             // form's unsaved edits.
             record_->load_from_row(set);
@@ -103,10 +113,10 @@ void doc_i_vorn::record_delete()
         records_.remove_entry(entry);
         forget_current();
         // The successor takes the deleted record's place, or the last record when there is none.
-        recordset set;
-        if (open_records(set, log) && !set.is_empty()) {
-            const long rows = static_cast<long>(set.row_count());
-            if (auto* target = reach(set, position <= rows ? position : rows, log))
+        control_record_keys keys(*db_);
+        const long long rows = keys.count(log);
+        if (rows > 0) {
+            if (auto* target = reach(keys, position <= rows ? position : static_cast<long>(rows), log))
                 load_entry(*target, log);
         }
         if (!has_current_) {

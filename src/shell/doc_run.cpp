@@ -123,12 +123,12 @@ bool doc_i_vorn::precheck_all_records()
     std::string log;
     long records = 0;
     long failures = 0;
-    recordset set;
-    const bool checked = open_records(set, log) && store_before_leaving(log);
+    control_record_keys keys(*db_);
+    const bool checked = keys.count(log) >= 0 && store_before_leaving(log);
     if (checked) {
         const bool had_current = has_current_;
         const std::int32_t remembered = current_id_;
-        complete_list(set, log);
+        complete_list(keys, log);
         for (const control_record_description* entry : records_) {
             ++records;
             // A record that cannot be loaded would be checked with the previous record's values.

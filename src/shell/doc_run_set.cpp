@@ -88,12 +88,12 @@ bool doc_i_vorn::run_all_records()
     std::string log;
     const bool had_current = has_current_;
 
-    recordset set;
-    if (!open_records(set, log)) {
+    control_record_keys keys(*db_);
+    if (keys.count(log) < 0) {
         show_log(log);
         return false;
     }
-    complete_list(set, log);
+    complete_list(keys, log);
     run_set_options options;
     options.last_position = static_cast<long>(records_.count());
     if (!ui_.ask_run_set(options)) {
@@ -146,9 +146,9 @@ bool doc_i_vorn::run_all_records()
         // Taken after the store: an ID edited in the form is the record's ID from now on.
         const std::int32_t remembered = current_id_;
         long position = options.first_position;
-        const control_record_description* entry = reach(set, position, log);
+        const control_record_description* entry = reach(keys, position, log);
         if (side_by_side) {
-            run_side_by_side(options, set, entry, jobs, context, basin.is_open() ? &basin : nullptr, state, attempted,
+            run_side_by_side(options, keys, entry, jobs, context, basin.is_open() ? &basin : nullptr, state, attempted,
                              successful, end, log);
             entry = nullptr;
         }
@@ -172,7 +172,7 @@ bool doc_i_vorn::run_all_records()
             if (position > options.last_position)
                 stopped = true;
             else
-                entry = reach(set, position, log);
+                entry = reach(keys, position, log);
             end = std::chrono::steady_clock::now();
         }
         if (had_current)

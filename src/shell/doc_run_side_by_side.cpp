@@ -75,7 +75,7 @@ bool doc_i_vorn::prepare_job_directories(const run_set_options& options, long pl
     return true;
 }
 
-void doc_i_vorn::run_side_by_side(const run_set_options& options, recordset& set, const control_record_description* first,
+void doc_i_vorn::run_side_by_side(const run_set_options& options, control_record_keys& keys, const control_record_description* first,
                                   job_directories& jobs, const run_context& context, model_file_writer* basin,
                                   run_set_state& state, long& attempted, long& successful,
                                   std::chrono::steady_clock::time_point& end, std::string& log)
@@ -170,7 +170,7 @@ void doc_i_vorn::run_side_by_side(const run_set_options& options, recordset& set
             }
             start_run(directory);
             ++position;
-            entry = position > options.last_position ? nullptr : reach(set, position, log);
+            entry = position > options.last_position ? nullptr : reach(keys, position, log);
             starting = starting && entry != nullptr;
         }
         for (side_run& run : runs)

@@ -44,12 +44,8 @@ std::int32_t smallest_unused(const std::set<std::int64_t>& used)
 bool collect_numbers(database& db, const table_description& table, const char* column, std::set<std::int64_t>& used,
                      std::string& log)
 {
-    recordset rows;
-    if (!rows.open(db, table, {}, log, recordset::mode::read_only))
-        return false;
-    for (; !rows.is_eof(); rows.move_next())
-        used.insert(rows.get_integer(column));
-    return true;
+    return each_column_value(
+        db, table, column, [&used](const field_value& value) { used.insert(value_as_integer(value)); }, log);
 }
 
 std::int32_t smallest_free_soil_id(database& db, std::string& log)

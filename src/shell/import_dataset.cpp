@@ -76,12 +76,9 @@ bool read_parameters(control_record& record, const std::string& path, int model_
 
 bool used_soil_ids(database& db, std::set<std::int32_t>& ids, std::string& log)
 {
-    recordset set;
-    if (!set.open(db, soils_table(), {}, log, recordset::mode::read_only))
-        return false;
-    for (set.move_first(); !set.is_eof(); set.move_next())
-        ids.insert(static_cast<std::int32_t>(set.get_integer("Soil Id")));
-    return true;
+    return each_column_value(
+        db, soils_table(), "Soil Id",
+        [&ids](const field_value& value) { ids.insert(static_cast<std::int32_t>(value_as_integer(value))); }, log);
 }
 
 // The soils read with the subareas are new soils: each soil number of the data set gets the
@@ -226,7 +223,7 @@ bool doc_i_vorn::import_dataset(const std::string& model_file_list_path, std::in
 
     new_record_answer answer;
     std::string refused;
-    if (!ask_new_record(answer, refused)) {
+    if (!ask_new_record(answer, refused, false)) {
         if (refused.empty())
             return false; // cancelled
         log += refused;

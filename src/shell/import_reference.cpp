@@ -39,12 +39,9 @@ bool read_then_store(user_interface& ui, const std::function<bool(std::string&)>
 
 bool control_record_ids(database& db, std::vector<std::int32_t>& ids, std::string& log)
 {
-    recordset set;
-    if (!set.open(db, control_records_table(), {}, log, recordset::mode::read_only))
-        return false;
-    for (set.move_first(); !set.is_eof(); set.move_next())
-        ids.push_back(static_cast<std::int32_t>(set.get_integer("ID")));
-    return true;
+    return each_column_value(
+        db, control_records_table(), "ID",
+        [&ids](const field_value& value) { ids.push_back(static_cast<std::int32_t>(value_as_integer(value))); }, log);
 }
 
 // The parameter file must open and give at least its first line before any record changes:

@@ -14,6 +14,7 @@
 #include "store/bulk_inserter.h"
 #include "store/column_values.h"
 #include "store/csv_reader.h"
+#include "store/table_queries.h"
 
 namespace ivorn {
 namespace {
@@ -257,7 +258,7 @@ bool generate_scenarios(database& db, const scenario_request& request, const fac
     if (!work.begun() || !check_references(db, table, log) || !read_record_rows(db, request.base_id, rows, log) ||
         (request.subarea && !check_subarea(rows, *request.subarea, log)) ||
         !new_record_ids(db, request.first_id, count, ids, log) ||
-        !db.create_table_if_missing(scenario_factors_table(), log) || !copier.prepare(db, ids, log) ||
+        !create_table_if_missing(db, scenario_factors_table(), log) || !copier.prepare(db, ids, log) ||
         !factor_rows.prepare(db, scenario_factors_table(), log))
         return false;
     std::vector<made_scenario> scenarios;

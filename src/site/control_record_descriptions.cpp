@@ -1,10 +1,10 @@
 // The control-record description list: filling, lookups, locating unvisited positions.
 #include "site/control_record_descriptions.h"
 
+#include <charconv>
 #include <vector>
 
 #include "core/text_utils.h"
-#include "site/control_record_table.h"
 
 namespace ivorn {
 
@@ -19,10 +19,34 @@ bool control_record_description::comes_before(const list_member& candidate) cons
     return position < static_cast<const control_record_description&>(candidate).position;
 }
 
+namespace {
+
+// What "%5ld" prints: the number right-aligned in five columns, or wider when it needs more.
+void append_number(std::string& out, long value)
+{
+    char digits[24];
+    const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value);
+    (void)error;
+    const size_t length = static_cast<size_t>(end - digits);
+    if (length < 5)
+        out.append(5 - length, ' ');
+    out.append(digits, length);
+}
+
+} // namespace
+
 void control_record_description::set_position(long new_position)
 {
     position = new_position;
-    text = format_printf("%5ld %5ld %s", position, static_cast<long>(id), description.c_str());
+    // "%5ld %5ld %s" of position, ID and description, made without printf: a list of 100 000
+    // entries is built at every open. As "%s" does, the description ends at a NUL.
+    text.clear();
+    text.reserve(12 + description.size());
+    append_number(text, position);
+    text.push_back(' ');
+    append_number(text, static_cast<long>(id));
+    text.push_back(' ');
+    text.append(description.c_str());
 }
 
 void control_record_description::set_record(std::int32_t new_id, std::string new_description)
@@ -32,10 +56,20 @@ void control_record_description::set_record(std::int32_t new_id, std::string new
     set_position(position);
 }
 
-std::unique_ptr<control_record_description> describe_current_row(const recordset& set, long position)
+std::int32_t smallest_free_id(const std::vector<std::int32_t>& ids)
 {
-    return std::make_unique<control_record_description>(position, static_cast<std::int32_t>(set.get_integer("ID")),
-                                                        set.get_text("Description"));
+    // Among n records the smallest free ID is at most n + 1.
+    const size_t limit = ids.size() + 1;
+    std::vector<bool> used(limit + 1, false);
+    for (const std::int32_t id : ids) {
+        if (id >= 1 && static_cast<size_t>(id) <= limit)
+            used[static_cast<size_t>(id)] = true;
+    }
+    for (size_t candidate = 1; candidate <= limit && candidate < 2147483647u; ++candidate) {
+        if (!used[candidate])
+            return static_cast<std::int32_t>(candidate);
+    }
+    return 0;
 }
 
 void list_control_record_descriptions::index_entry(control_record_description* entry)
@@ -93,47 +127,54 @@ std::unique_ptr<list_member> list_control_record_descriptions::unlink(list_membe
     return owned;
 }
 
-void list_control_record_descriptions::fill_descriptions(recordset& set)
+bool list_control_record_descriptions::fill_descriptions(control_record_keys& keys, std::string& log)
 {
+    const long long rows = keys.count(log);
+    if (rows < 0)
+        return false;
     if (observer_)
-        observer_->scan_begin(static_cast<long>(set.row_count()));
-    delete_all();
+        observer_->scan_begin(static_cast<long>(rows));
+    // Read whole before the list changes: a table that fails half way leaves the list as it was.
+    std::vector<std::unique_ptr<control_record_description>> entries;
+    entries.reserve(static_cast<size_t>(rows));
     long count = 0;
-    for (set.move_first(); !set.is_eof(); set.move_next()) {
-        auto entry = describe_current_row(set, ++count);
-        entry->ordered_ = false;
-        add(std::move(entry));
-        if (observer_ && count % 500 == 0)
-            observer_->scan_progress(count, format_printf("Scanning Records %ld", count));
+    const bool read = keys.each(
+        [&](control_record_key& row) {
+            auto entry = std::make_unique<control_record_description>(++count, row.id, std::move(row.description));
+            entry->ordered_ = false;
+            entries.push_back(std::move(entry));
+            if (observer_ && count % 500 == 0)
+                observer_->scan_progress(count, format_printf("Scanning Records %ld", count));
+        },
+        log);
+    if (read) {
+        delete_all();
+        by_id_.reserve(entries.size());
+        for (auto& entry : entries)
+            add(std::move(entry));
+        loaded = true;
     }
-    loaded = true;
     if (observer_)
         observer_->scan_end();
+    return read;
 }
 
-std::int32_t list_control_record_descriptions::next_free_id(recordset& set)
+std::int32_t list_control_record_descriptions::next_free_id(control_record_keys& keys, std::string& log)
 {
     if (!loaded)
-        fill_descriptions(set);
-    // Among n records the smallest free ID is at most n + 1.
-    const size_t limit = count() + 1;
-    std::vector<bool> used(limit + 1, false);
-    for (const auto* entry : *this) {
-        if (entry->id >= 1 && static_cast<size_t>(entry->id) <= limit)
-            used[static_cast<size_t>(entry->id)] = true;
-    }
-    for (size_t candidate = 1; candidate <= limit && candidate < 2147483647u; ++candidate) {
-        if (!used[candidate])
-            return static_cast<std::int32_t>(candidate);
-    }
-    return 0;
+        fill_descriptions(keys, log);
+    std::vector<std::int32_t> ids;
+    ids.reserve(count());
+    for (const auto* entry : *this)
+        ids.push_back(entry->id);
+    return smallest_free_id(ids);
 }
 
-long list_control_record_descriptions::number_of_records(recordset* set)
+long list_control_record_descriptions::number_of_records(control_record_keys* keys, std::string& log)
 {
     if (!loaded) {
-        if (set)
-            fill_descriptions(*set);
+        if (keys)
+            fill_descriptions(*keys, log);
         else if (observer_)
             observer_->message_box("Error in list_control_record_descriptions.number_of_records");
     }
@@ -168,32 +209,35 @@ control_record_description* list_control_record_descriptions::find_by_id(std::in
     return found == by_id_.end() ? nullptr : found->second;
 }
 
-control_record_description* list_control_record_descriptions::locate(recordset& set, long position)
+control_record_description* list_control_record_descriptions::locate(control_record_keys& keys, long position)
 {
-    if (position < 1 || set.is_empty())
+    if (position < 1)
         return nullptr;
     const size_t index = lower_bound(position);
     control_record_description* before = index > 0 ? at(index - 1) : nullptr;
     control_record_description* after = at(index);
-    // With nothing known the table's first row is position 1.
-    long anchor_position = 1;
+    control_record_key row;
     if (!before && !after) {
-        set.move_first();
-    } else {
-        control_record_description* anchor = before;
-        if (!before || (after && after->position - position < position - before->position))
-            anchor = after;
-        if (!set.seek({field_value(std::int64_t{anchor->id})}))
+        // With nothing known the table's first row is position 1.
+        if (!keys.at_position(position, row))
             return nullptr;
-        anchor_position = anchor->position;
-        if (anchor_position == position)
-            return anchor;
+        return add_row(row, position);
     }
-    const long long target = set.position() + (position - anchor_position);
-    if (target < 0 || target >= static_cast<long long>(set.row_count()))
+    control_record_description* anchor = before;
+    if (!before || (after && after->position - position < position - before->position))
+        anchor = after;
+    if (anchor->position == position)
+        return keys.step(anchor->id, 0, row) ? anchor : nullptr;
+    if (!keys.step(anchor->id, position - anchor->position, row))
         return nullptr;
-    set.move_to(target);
-    auto entry = describe_current_row(set, position);
+    return add_row(row, position);
+}
+
+control_record_description* list_control_record_descriptions::add_row(const control_record_key& row, long position)
+{
+    if (auto* known = find_by_position(position))
+        return known;
+    auto entry = std::make_unique<control_record_description>(position, row.id, row.description);
     auto* raw = entry.get();
     add(std::move(entry));
     return raw;
@@ -203,11 +247,8 @@ bool list_control_record_descriptions::reload(database& db, std::string& log)
 {
     if (!loaded)
         return true;
-    recordset set;
-    if (!set.open(db, control_records_table(), {}, log, recordset::mode::read_only))
-        return false;
-    fill_descriptions(set);
-    return true;
+    control_record_keys keys(db);
+    return fill_descriptions(keys, log);
 }
 
 control_record_description* list_control_record_descriptions::insert_record(std::int32_t id, std::string description)

@@ -8,10 +8,11 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "core/list_class.h"
+#include "site/control_record_keys.h"
 #include "store/database.h"
-#include "store/recordset.h"
 
 namespace ivorn {
 
@@ -62,19 +63,22 @@ public:
     void delete_all() override;
     std::unique_ptr<list_member> unlink(list_member* member) override;
 
-    // One entry per row of the set, in scan order; the list is complete afterwards.
-    void fill_descriptions(recordset& set);
+    // One entry per row of the table, in key order, from one query; the list is complete
+    // afterwards. False (the list left as it was) when the table cannot be read.
+    bool fill_descriptions(control_record_keys& keys, std::string& log);
     // The smallest ID of 1 or more that no control record carries (the list is completed first);
     // 0 when every ID is taken.
-    std::int32_t next_free_id(recordset& set);
-    // The number of rows: the last entry's position after completing the list from `set`; without
-    // a set an incomplete list reports an error and its own size.
-    long number_of_records(recordset* set);
+    std::int32_t next_free_id(control_record_keys& keys, std::string& log);
+    // The number of rows: the last entry's position after completing the list from `keys`;
+    // without them an incomplete list reports an error and its own size.
+    long number_of_records(control_record_keys* keys, std::string& log);
     control_record_description* find_by_position(long position) const;
     control_record_description* find_by_id(std::int32_t id) const;
-    // Reaches a position not yet in the list from the nearest known entry; the new entry is added
-    // and returned, or null when the table ends first.
-    control_record_description* locate(recordset& set, long position);
+    // Reaches a position not yet in the list from the nearest known entry with one indexed query;
+    // the new entry is added and returned, or null when the table ends first.
+    control_record_description* locate(control_record_keys& keys, long position);
+    // The entry for a row read at a known position, added unless the list holds that position.
+    control_record_description* add_row(const control_record_key& row, long position);
     // Refills a complete list from the table.
     bool reload(database& db, std::string& log);
     // A complete list takes a newly added row in key order; the entries behind it move down one
@@ -96,7 +100,7 @@ private:
     description_list_observer* observer_ = nullptr;
 };
 
-// An entry made from the current row of a "Control Records" set.
-std::unique_ptr<control_record_description> describe_current_row(const recordset& set, long position);
+// The smallest ID of 1 or more that none of `ids` is; 0 when every one is taken.
+std::int32_t smallest_free_id(const std::vector<std::int32_t>& ids);
 
 } // namespace ivorn

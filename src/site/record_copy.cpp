@@ -9,6 +9,7 @@
 #include "site/record_owned_tables.h"
 #include "store/column_values.h"
 #include "store/recordset.h"
+#include "store/table_queries.h"
 
 namespace ivorn {
 namespace {

@@ -6,6 +6,7 @@
 #include "site/livestock_tables.h"
 #include "site/scenario_factors_table.h"
 #include "site/subarea_tables.h"
+#include "store/table_queries.h"
 
 namespace ivorn {
 
@@ -21,7 +22,7 @@ const std::vector<const table_description*>& record_owned_tables()
 std::vector<const table_description*> tables_keyed_by_record(database& db)
 {
     std::vector<const table_description*> tables = record_owned_tables();
-    if (db.has_table(scenario_factors_table().name))
+    if (table_exists(db, scenario_factors_table().name))
         tables.push_back(&scenario_factors_table());
     return tables;
 }

@@ -5,10 +5,11 @@
 
 #include <vector>
 
-#include "store/database.h"
 #include "store/table_description.h"
 
 namespace ivorn {
+
+class database;
 
 // "Parameters", "Subareas", "Management", "Field Operations", "Livestock", "Livestock Schedule" and
 // "Point Source". The weather station is shared by number, not owned.

@@ -3,27 +3,13 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdint>
 #include <limits>
 
 #include "core/text_utils.h"
+#include "store/recordset.h"
 
 namespace ivorn {
 namespace {
-
-bool integer_in_range(column_type type, std::int64_t v)
-{
-    switch (type) {
-    case column_type::long_int:
-        return v >= std::numeric_limits<std::int32_t>::min() && v <= std::numeric_limits<std::int32_t>::max();
-    case column_type::short_int:
-        return v >= std::numeric_limits<std::int16_t>::min() && v <= std::numeric_limits<std::int16_t>::max();
-    case column_type::byte_int:
-        return v >= 0 && v <= 255;
-    default:
-        return true;
-    }
-}
 
 std::string_view without_blanks(std::string_view text)
 {
@@ -38,46 +24,6 @@ std::string_view without_blanks(std::string_view text)
 }
 
 } // namespace
-
-bool check_column_value(const table_description& table, const column_description& column, const field_value& value,
-                        std::string& log)
-{
-    if (std::holds_alternative<std::monostate>(value))
-        return true;
-    if (column.type == column_type::text) {
-        const size_t size = value_as_text(value).size();
-        if (column.text_size <= 0 || size <= static_cast<size_t>(column.text_size))
-            return true;
-        log += format_printf("Text of %zu characters is too long for column [%s] (%d) of table %s\r\n", size,
-                             column.name.c_str(), column.text_size, table.name.c_str());
-        return false;
-    }
-    bool fits = true;
-    if (column.type == column_type::single_float) {
-        const double v = value_as_real(value);
-        fits = std::isfinite(v) && std::fabs(v) <= std::numeric_limits<float>::max();
-    } else {
-        fits = integer_in_range(column.type, value_as_integer(value));
-    }
-    if (!fits)
-        log += format_printf("Value %s does not fit column [%s] of table %s\r\n", value_as_text(value).c_str(),
-                             column.name.c_str(), table.name.c_str());
-    return fits;
-}
-
-field_value normalised_value(const column_description& column, const field_value& value)
-{
-    switch (column.type) {
-    case column_type::text:
-        return field_value(value_as_text(value));
-    case column_type::single_float:
-        return field_value(static_cast<double>(static_cast<float>(value_as_real(value))));
-    default:
-        if (std::holds_alternative<std::monostate>(value))
-            return value;
-        return field_value(value_as_integer(value));
-    }
-}
 
 bool parse_column_value(const table_description& table, const column_description& column, std::string_view text,
                         field_value& value, std::string& log)

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "core/text_utils.h"
+#include "store/table_queries.h"
 
 namespace ivorn {
 namespace {
@@ -69,10 +70,83 @@ std::string_view strip_brackets(std::string_view name)
     return name;
 }
 
+cached_statement::cached_statement(cached_statement&& other) noexcept
+    : in_use_(other.in_use_), statement_(other.statement_)
+{
+    other.in_use_ = nullptr;
+    other.statement_ = nullptr;
+}
+
+cached_statement& cached_statement::operator=(cached_statement&& other) noexcept
+{
+    if (this != &other) {
+        release();
+        in_use_ = other.in_use_;
+        statement_ = other.statement_;
+        other.in_use_ = nullptr;
+        other.statement_ = nullptr;
+    }
+    return *this;
+}
+
+cached_statement::~cached_statement() { release(); }
+
+void cached_statement::release()
+{
+    if (!statement_)
+        return;
+    if (in_use_) {
+        sqlite3_reset(statement_);
+        sqlite3_clear_bindings(statement_);
+        *in_use_ = false;
+    } else {
+        sqlite3_finalize(statement_);
+    }
+    in_use_ = nullptr;
+    statement_ = nullptr;
+}
+
+cached_statement database::statement(const std::string& sql)
+{
+    cached_statement use;
+    if (!handle_)
+        return use;
+    auto& entry = statements_[sql];
+    if (!entry)
+        entry = std::make_unique<cache_entry>();
+    if (!entry->statement && sqlite3_prepare_v2(handle_, sql.c_str(), -1, &entry->statement, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(entry->statement);
+        entry->statement = nullptr;
+        return use;
+    }
+    if (!entry->in_use) {
+        entry->in_use = true;
+        use.in_use_ = &entry->in_use;
+        use.statement_ = entry->statement;
+        return use;
+    }
+    if (sqlite3_prepare_v2(handle_, sql.c_str(), -1, &use.statement_, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(use.statement_);
+        use.statement_ = nullptr;
+    }
+    return use;
+}
+
+void database::finalize_statements()
+{
+    for (auto& [sql, entry] : statements_) {
+        if (entry->statement)
+            sqlite3_finalize(entry->statement);
+        entry->statement = nullptr;
+    }
+    statements_.clear();
+}
+
 database::~database() { close(); }
 
 void database::close()
 {
+    finalize_statements();
     if (handle_)
         sqlite3_close_v2(handle_);
     handle_ = nullptr;
@@ -163,25 +237,6 @@ bool database::open(const std::string& path, const std::vector<const table_descr
     return true;
 }
 
-bool database::create_table_if_missing(const table_description& table, std::string& log)
-{
-    if (!handle_) {
-        log += "No database is open.\r\n";
-        return false;
-    }
-    if (!has_table(table.name)) {
-        transaction work(*this);
-        bool ok = execute(create_table_sql(table), log);
-        for (const auto& index : table.indexes)
-            ok = ok && execute(create_index_sql(table, index), log);
-        if (!ok || !work.commit(log))
-            return false;
-    }
-    if (!this->table(table.name))
-        schema_.push_back(&table);
-    return true;
-}
-
 const table_description* database::table(std::string_view name) const
 {
     const std::string_view bare = strip_brackets(name);
@@ -256,6 +311,33 @@ void transaction::rollback()
     std::string ignored;
     db_.execute("ROLLBACK TO " + name_, ignored);
     db_.execute("RELEASE " + name_, ignored);
+}
+
+bool table_exists(database& db, std::string_view name)
+{
+    sqlite3_stmt* statement = nullptr;
+    if (!db.is_open() || sqlite3_prepare_v2(db.handle(), "SELECT 1 FROM sqlite_master WHERE type='table' AND name=? COLLATE NOCASE",
+                                            -1, &statement, nullptr) != SQLITE_OK)
+        return false;
+    sqlite3_bind_text(statement, 1, name.data(), static_cast<int>(name.size()), SQLITE_TRANSIENT);
+    const bool found = sqlite3_step(statement) == SQLITE_ROW;
+    sqlite3_finalize(statement);
+    return found;
+}
+
+bool create_table_if_missing(database& db, const table_description& table, std::string& log)
+{
+    if (!db.is_open()) {
+        log += "No database is open.\r\n";
+        return false;
+    }
+    if (table_exists(db, table.name))
+        return true;
+    transaction work(db);
+    bool ok = db.execute(create_table_sql(table), log);
+    for (const auto& index : table.indexes)
+        ok = ok && db.execute(create_index_sql(table, index), log);
+    return ok && work.commit(log);
 }
 
 } // namespace ivorn

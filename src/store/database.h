@@ -4,15 +4,41 @@
 // operations still lands whole or not at all.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "store/table_description.h"
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace ivorn {
+
+class database;
+
+// One use of a prepared statement from the database's cache. The use ends (the statement reset,
+// its parameters cleared, no lock held) when this goes out of scope.
+class cached_statement {
+public:
+    cached_statement() = default;
+    cached_statement(cached_statement&& other) noexcept;
+    cached_statement& operator=(cached_statement&& other) noexcept;
+    cached_statement(const cached_statement&) = delete;
+    cached_statement& operator=(const cached_statement&) = delete;
+    ~cached_statement();
+
+    sqlite3_stmt* get() const { return statement_; }
+    explicit operator bool() const { return statement_ != nullptr; }
+
+private:
+    friend class database;
+    void release();
+    bool* in_use_ = nullptr;   // the cache's mark, or null for a statement of this use only
+    sqlite3_stmt* statement_ = nullptr;
+};
 
 class database {
 public:
@@ -34,10 +60,10 @@ public:
     const table_description* table(std::string_view name) const;
     const std::vector<const table_description*>& schema() const { return schema_; }
 
-    bool has_table(const std::string& name);
-    // A table that only some projects hold, made when first used; the description joins the
-    // schema either way, so it can be opened by name.
-    bool create_table_if_missing(const table_description& table, std::string& log);
+    // The statement for this SQL, prepared once per open database and reused: a command that
+    // stores ten thousand rows prepares its statements once, not per row. While one use of a
+    // text is open a second use gets a statement of its own. Empty when the SQL does not prepare.
+    cached_statement statement(const std::string& sql);
 
     // Runs SQL without results; appends the engine's message to the log on failure.
     bool execute(const std::string& sql, std::string& log);
@@ -45,7 +71,14 @@ public:
 
 private:
     bool open_handle(const std::string& path, int flags, std::string& log);
+    bool has_table(const std::string& name);
+    void finalize_statements();
     friend class transaction;
+    struct cache_entry {
+        sqlite3_stmt* statement = nullptr;
+        bool in_use = false;
+    };
+    std::unordered_map<std::string, std::unique_ptr<cache_entry>> statements_;
     sqlite3* handle_ = nullptr;
     std::string path_;
     std::vector<const table_description*> schema_;

@@ -39,21 +39,25 @@ void load_bindings(const recordset& set, const binding_list& bindings)
     }
 }
 
+field_value member_value(const bound_member& member)
+{
+    return std::visit(
+        [](auto* value) {
+            using member_type = std::remove_pointer_t<decltype(value)>;
+            if constexpr (std::is_same_v<member_type, std::string>)
+                return field_value(*value);
+            else if constexpr (std::is_same_v<member_type, float>)
+                return field_value(static_cast<double>(*value));
+            else
+                return field_value(static_cast<std::int64_t>(*value));
+        },
+        member);
+}
+
 void save_bindings(recordset& set, const binding_list& bindings)
 {
-    for (const auto& binding : bindings) {
-        std::visit(
-            [&](auto* member) {
-                using member_type = std::remove_pointer_t<decltype(member)>;
-                if constexpr (std::is_same_v<member_type, std::string>)
-                    set.set(binding.column, field_value(*member));
-                else if constexpr (std::is_same_v<member_type, float>)
-                    set.set(binding.column, field_value(static_cast<double>(*member)));
-                else
-                    set.set(binding.column, field_value(static_cast<std::int64_t>(*member)));
-            },
-            binding.member);
-    }
+    for (const auto& binding : bindings)
+        set.set(binding.column, member_value(binding.member));
 }
 
 void bind_numbered(binding_list& bindings, const std::string& prefix, float* values, int count, int first_number,

@@ -21,6 +21,9 @@ struct field_binding {
 
 using binding_list = std::vector<field_binding>;
 
+// A member's value as the store holds it: text, a single's exact value, or an integer.
+field_value member_value(const bound_member& member);
+
 // Copies the current row's columns into the members (absent columns leave a member as it is).
 void load_bindings(const recordset& set, const binding_list& bindings);
 // Copies the members into the pending row (after add_new or edit).

@@ -3,13 +3,25 @@
 
 #include <sqlite3.h>
 
+#include <cmath>
+#include <limits>
+
 #include "core/text_utils.h"
-#include "store/column_values.h"
 
 namespace ivorn {
 namespace {
 
 const field_value null_value{};
+
+std::string order_clause(const table_description& table)
+{
+    std::string order = " ORDER BY ";
+    for (const auto& column : table.key_columns())
+        order += quote_identifier(column) + ", ";
+    return order + "rowid";
+}
+
+} // namespace
 
 field_value column_value(sqlite3_stmt* statement, int index)
 {
@@ -39,15 +51,21 @@ field_value empty_value(const column_description& column)
     }
 }
 
-std::string order_clause(const table_description& table)
+// The value as the column holds it: integers for integer columns, a single's exact value for
+// reals, text for text.
+field_value normalised_value(const column_description& column, const field_value& value)
 {
-    std::string order = " ORDER BY ";
-    for (const auto& column : table.key_columns())
-        order += quote_identifier(column) + ", ";
-    return order + "rowid";
+    switch (column.type) {
+    case column_type::text:
+        return field_value(value_as_text(value));
+    case column_type::single_float:
+        return field_value(static_cast<double>(static_cast<float>(value_as_real(value))));
+    default:
+        if (std::holds_alternative<std::monostate>(value))
+            return value;
+        return field_value(value_as_integer(value));
+    }
 }
-
-} // namespace
 
 std::string where_clause(const record_filter& filter)
 {
@@ -73,9 +91,7 @@ recordset::~recordset() { close(); }
 
 void recordset::close()
 {
-    if (select_row_)
-        sqlite3_finalize(select_row_);
-    select_row_ = nullptr;
+    select_sql_.clear();
     db_ = nullptr;
     row_ids_.clear();
     position_of_row_.clear();
@@ -112,17 +128,18 @@ bool recordset::open(database& db, const table_description& table, const record_
         }
     }
     const std::string sql = "SELECT rowid FROM " + quote_identifier(table.name) + where_clause(filter) + order_clause(table);
-    sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(db.handle(), sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) {
-        log += failure;
-        return false;
-    }
-    for (size_t i = 0; i < filter.size(); ++i)
-        bind_value(statement, static_cast<int>(i + 1), filter[i].value);
     int step = SQLITE_ROW;
-    while ((step = sqlite3_step(statement)) == SQLITE_ROW)
-        row_ids_.push_back(sqlite3_column_int64(statement, 0));
-    sqlite3_finalize(statement);
+    {
+        const cached_statement rows = db.statement(sql);
+        if (!rows) {
+            log += failure;
+            return false;
+        }
+        for (size_t i = 0; i < filter.size(); ++i)
+            bind_value(rows.get(), static_cast<int>(i + 1), filter[i].value);
+        while ((step = sqlite3_step(rows.get())) == SQLITE_ROW)
+            row_ids_.push_back(sqlite3_column_int64(rows.get(), 0));
+    }
     if (step != SQLITE_DONE) {
         row_ids_.clear();
         log += failure;
@@ -132,13 +149,14 @@ bool recordset::open(database& db, const table_description& table, const record_
     for (size_t i = 0; i < table.columns.size(); ++i)
         select += (i ? ", " : "") + quote_identifier(table.columns[i].name);
     select += " FROM " + quote_identifier(table.name) + " WHERE rowid = ?";
-    if (sqlite3_prepare_v2(db.handle(), select.c_str(), -1, &select_row_, nullptr) != SQLITE_OK) {
+    if (!db.statement(select)) {
         row_ids_.clear();
         log += failure;
         return false;
     }
     db_ = &db;
     table_ = &table;
+    select_sql_ = std::move(select);
     filter_ = filter;
     read_only_ = open_mode == mode::read_only;
     move_first();
@@ -158,13 +176,16 @@ void recordset::move_to(long long position)
 bool recordset::load_current()
 {
     row_.clear();
-    sqlite3_reset(select_row_);
-    sqlite3_bind_int64(select_row_, 1, row_ids_[static_cast<size_t>(position_)]);
-    if (sqlite3_step(select_row_) != SQLITE_ROW)
+    const cached_statement select = db_->statement(select_sql_);
+    if (!select)
         return false;
-    for (int i = 0; i < static_cast<int>(table_->columns.size()); ++i)
-        row_.push_back(column_value(select_row_, i));
-    sqlite3_reset(select_row_);
+    sqlite3_bind_int64(select.get(), 1, row_ids_[static_cast<size_t>(position_)]);
+    if (sqlite3_step(select.get()) != SQLITE_ROW)
+        return false;
+    const int columns = static_cast<int>(table_->columns.size());
+    row_.reserve(static_cast<size_t>(columns));
+    for (int i = 0; i < columns; ++i)
+        row_.push_back(column_value(select.get(), i));
     return true;
 }
 
@@ -214,9 +235,42 @@ void recordset::set(std::string_view column, field_value value)
         set(table_->column_index(column), std::move(value));
 }
 
-bool recordset::check_value(const column_description& column, const field_value& value, std::string& log) const
+bool check_column_value(const table_description& table, const column_description& column, const field_value& value,
+                        std::string& log)
 {
-    return check_column_value(*table_, column, value, log);
+    if (std::holds_alternative<std::monostate>(value))
+        return true;
+    const auto out_of_range = [&]() {
+        log += format_printf("Value %s does not fit column [%s] of table %s\r\n", value_as_text(value).c_str(),
+                             column.name.c_str(), table.name.c_str());
+        return false;
+    };
+    switch (column.type) {
+    case column_type::long_int: {
+        const auto v = value_as_integer(value);
+        return (v >= std::numeric_limits<std::int32_t>::min() && v <= std::numeric_limits<std::int32_t>::max()) || out_of_range();
+    }
+    case column_type::short_int: {
+        const auto v = value_as_integer(value);
+        return (v >= std::numeric_limits<std::int16_t>::min() && v <= std::numeric_limits<std::int16_t>::max()) || out_of_range();
+    }
+    case column_type::byte_int: {
+        const auto v = value_as_integer(value);
+        return (v >= 0 && v <= 255) || out_of_range();
+    }
+    case column_type::single_float: {
+        const double v = value_as_real(value);
+        return (std::isfinite(v) && std::fabs(v) <= std::numeric_limits<float>::max()) || out_of_range();
+    }
+    case column_type::text:
+        if (column.text_size > 0 && value_as_text(value).size() > static_cast<size_t>(column.text_size)) {
+            log += format_printf("Text of %zu characters is too long for column [%s] (%d) of table %s\r\n",
+                                 value_as_text(value).size(), column.name.c_str(), column.text_size, table.name.c_str());
+            return false;
+        }
+        return true;
+    }
+    return true;
 }
 
 bool recordset::update(std::string& log)
@@ -228,7 +282,7 @@ bool recordset::update(std::string& log)
         return false;
     }
     for (size_t i = 0; i < table_->columns.size(); ++i) {
-        if (!check_value(table_->columns[i], row_[i], log))
+        if (!check_column_value(*table_, table_->columns[i], row_[i], log))
             return false;
     }
     std::string sql;
@@ -246,21 +300,22 @@ bool recordset::update(std::string& log)
             sql += (i ? ", " : "") + quote_identifier(table_->columns[i].name) + " = ?";
         sql += " WHERE rowid = ?";
     }
-    sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(db_->handle(), sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) {
-        log += format_printf("Database error: %s\r\n", sqlite3_errmsg(db_->handle()));
-        return false;
-    }
-    int index = 1;
-    for (size_t i = 0; i < table_->columns.size(); ++i)
-        bind_value(statement, index++, normalised_value(table_->columns[i], row_[i]));
-    if (pending_ == pending::editing)
-        sqlite3_bind_int64(statement, index, row_ids_[static_cast<size_t>(position_)]);
-    const int step = sqlite3_step(statement);
-    sqlite3_finalize(statement);
-    if (step != SQLITE_DONE) {
-        log += format_printf("Unable to update table %s: %s\r\n", table_->name.c_str(), sqlite3_errmsg(db_->handle()));
-        return false;
+    {
+        const cached_statement statement = db_->statement(sql);
+        if (!statement) {
+            log += format_printf("Database error: %s\r\n", sqlite3_errmsg(db_->handle()));
+            return false;
+        }
+        int index = 1;
+        for (size_t i = 0; i < table_->columns.size(); ++i)
+            bind_value(statement.get(), index++, normalised_value(table_->columns[i], row_[i]));
+        if (pending_ == pending::editing)
+            sqlite3_bind_int64(statement.get(), index, row_ids_[static_cast<size_t>(position_)]);
+        if (sqlite3_step(statement.get()) != SQLITE_DONE) {
+            log += format_printf("Unable to update table %s: %s\r\n", table_->name.c_str(),
+                                 sqlite3_errmsg(db_->handle()));
+            return false;
+        }
     }
     if (pending_ == pending::adding) {
         row_ids_.push_back(sqlite3_last_insert_rowid(db_->handle()));
@@ -289,17 +344,18 @@ bool recordset::delete_current(std::string& log)
         return false;
     }
     const std::string sql = "DELETE FROM " + quote_identifier(table_->name) + " WHERE rowid = ?";
-    sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(db_->handle(), sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) {
-        log += format_printf("Database error: %s\r\n", sqlite3_errmsg(db_->handle()));
-        return false;
-    }
-    sqlite3_bind_int64(statement, 1, row_ids_[static_cast<size_t>(position_)]);
-    const int step = sqlite3_step(statement);
-    sqlite3_finalize(statement);
-    if (step != SQLITE_DONE) {
-        log += format_printf("Unable to delete from table %s: %s\r\n", table_->name.c_str(), sqlite3_errmsg(db_->handle()));
-        return false;
+    {
+        const cached_statement statement = db_->statement(sql);
+        if (!statement) {
+            log += format_printf("Database error: %s\r\n", sqlite3_errmsg(db_->handle()));
+            return false;
+        }
+        sqlite3_bind_int64(statement.get(), 1, row_ids_[static_cast<size_t>(position_)]);
+        if (sqlite3_step(statement.get()) != SQLITE_DONE) {
+            log += format_printf("Unable to delete from table %s: %s\r\n", table_->name.c_str(),
+                                 sqlite3_errmsg(db_->handle()));
+            return false;
+        }
     }
     // As with the model's recordsets, the deleted row leaves no current row behind, and the next
     // move_next lands on its successor.
@@ -333,15 +389,16 @@ bool recordset::seek(const std::vector<field_value>& key)
     for (size_t i = 0; i < key.size(); ++i)
         terms.push_back({key_columns[i], key[i]});
     const std::string sql = "SELECT rowid FROM " + quote_identifier(table_->name) + where_clause(terms) + " LIMIT 1";
-    sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(db_->handle(), sql.c_str(), -1, &statement, nullptr) != SQLITE_OK)
-        return false;
-    for (size_t i = 0; i < terms.size(); ++i)
-        bind_value(statement, static_cast<int>(i + 1), terms[i].value);
     long long found = -1;
-    if (sqlite3_step(statement) == SQLITE_ROW)
-        found = index_of_row_id(sqlite3_column_int64(statement, 0));
-    sqlite3_finalize(statement);
+    {
+        const cached_statement statement = db_->statement(sql);
+        if (!statement)
+            return false;
+        for (size_t i = 0; i < terms.size(); ++i)
+            bind_value(statement.get(), static_cast<int>(i + 1), terms[i].value);
+        if (sqlite3_step(statement.get()) == SQLITE_ROW)
+            found = index_of_row_id(sqlite3_column_int64(statement.get(), 0));
+    }
     if (found < 0)
         return false;
     move_to(found);
@@ -357,19 +414,42 @@ bool recordset::find_by_key(std::int64_t id)
     return false;
 }
 
+bool each_column_value(database& db, const table_description& table, std::string_view column,
+                       const std::function<void(const field_value&)>& take, std::string& log)
+{
+    const std::string failure = "Unable to open table " + table.name + "\r\n";
+    const int index = table.column_index(column);
+    if (index < 0) {
+        log += failure;
+        return false;
+    }
+    const cached_statement rows =
+        db.statement("SELECT " + quote_identifier(table.columns[static_cast<size_t>(index)].name) + " FROM "
+                     + quote_identifier(table.name) + order_clause(table));
+    if (!rows) {
+        log += failure;
+        return false;
+    }
+    int step = SQLITE_ROW;
+    while ((step = sqlite3_step(rows.get())) == SQLITE_ROW)
+        take(column_value(rows.get(), 0));
+    if (step == SQLITE_DONE)
+        return true;
+    log += failure;
+    return false;
+}
+
 long long delete_rows(database& db, const table_description& table, const record_filter& filter, std::string& log)
 {
     const std::string sql = "DELETE FROM " + quote_identifier(table.name) + where_clause(filter);
-    sqlite3_stmt* statement = nullptr;
-    if (!db.is_open() || sqlite3_prepare_v2(db.handle(), sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) {
+    const cached_statement statement = db.statement(sql);
+    if (!statement) {
         log += "Unable to open table " + table.name + "\r\n";
         return -1;
     }
     for (size_t i = 0; i < filter.size(); ++i)
-        bind_value(statement, static_cast<int>(i + 1), filter[i].value);
-    const int step = sqlite3_step(statement);
-    sqlite3_finalize(statement);
-    if (step != SQLITE_DONE) {
+        bind_value(statement.get(), static_cast<int>(i + 1), filter[i].value);
+    if (sqlite3_step(statement.get()) != SQLITE_DONE) {
         log += format_printf("Unable to delete from table %s: %s\r\n", table.name.c_str(), sqlite3_errmsg(db.handle()));
         return -1;
     }
@@ -396,31 +476,6 @@ long long update_rows(database& db, const table_description& table, const record
         return -1;
     }
     return sqlite3_changes(db.handle());
-}
-
-bool distinct_integers(database& db, const table_description& table, std::string_view column,
-                       std::vector<std::int64_t>& values, std::string& log)
-{
-    values.clear();
-    const std::string sql = "SELECT DISTINCT " + quote_identifier(column) + " FROM " + quote_identifier(table.name) +
-                            " ORDER BY 1";
-    sqlite3_stmt* statement = nullptr;
-    if (!db.is_open() || sqlite3_prepare_v2(db.handle(), sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) {
-        log += "Unable to open table " + table.name + "\r\n";
-        return false;
-    }
-    int step = SQLITE_ROW;
-    while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
-        // A value that is not a whole number (a foreign file) is no ID of ours.
-        if (sqlite3_column_type(statement, 0) == SQLITE_INTEGER)
-            values.push_back(sqlite3_column_int64(statement, 0));
-    }
-    sqlite3_finalize(statement);
-    if (step != SQLITE_DONE) {
-        log += format_printf("Unable to read table %s: %s\r\n", table.name.c_str(), sqlite3_errmsg(db.handle()));
-        return false;
-    }
-    return true;
 }
 
 } // namespace ivorn

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -71,7 +72,6 @@ public:
 
 private:
     bool load_current();
-    bool check_value(const column_description& column, const field_value& value, std::string& log) const;
     long long index_of_row_id(std::int64_t row_id);
 
     database* db_ = nullptr;
@@ -83,18 +83,33 @@ private:
     long long position_ = -1;
     std::vector<field_value> row_;
     enum class pending { none, adding, editing } pending_ = pending::none;
-    sqlite3_stmt* select_row_ = nullptr;
+    // Reads the current row; the statement itself stays in the database's cache.
+    std::string select_sql_;
 };
+
+// One column of every row, in the order a set of the table has, without reading the other
+// columns: what a command needs to find the numbers in use. On failure "Unable to open table
+// NAME" is logged.
+bool each_column_value(database& db, const table_description& table, std::string_view column,
+                       const std::function<void(const field_value&)>& take, std::string& log);
 
 // Deletes the rows matching a filter (all rows for an empty one); the count deleted, -1 on failure.
 long long delete_rows(database& db, const table_description& table, const record_filter& filter, std::string& log);
 
+// A column of a stepped statement as the store hands values around.
+field_value column_value(sqlite3_stmt* statement, int index);
+// What a new row holds in a column before anything is set: 0, 0.0 or "".
+field_value empty_value(const column_description& column);
+// The value as the column holds it: integers for integer columns, a single's exact value for
+// reals, text for text.
+field_value normalised_value(const column_description& column, const field_value& value);
+// False, with the reason logged, when the value does not fit the column's type or text size.
+bool check_column_value(const table_description& table, const column_description& column, const field_value& value,
+                        std::string& log);
 // Sets one column of the rows matching a filter to `value`; the count changed, -1 on failure.
 long long update_rows(database& db, const table_description& table, const record_filter& filter,
                       std::string_view column, const field_value& value, std::string& log);
-// The distinct integer values of one column over the whole table, in ascending order.
-bool distinct_integers(database& db, const table_description& table, std::string_view column,
-                       std::vector<std::int64_t>& values, std::string& log);
+
 // "WHERE a = ? AND b = ?" for a filter, empty for none.
 std::string where_clause(const record_filter& filter);
 void bind_value(sqlite3_stmt* statement, int index, const field_value& value);

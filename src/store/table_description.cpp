@@ -1,12 +1,30 @@
 // Lookups on a table description and the builder that the table files use.
 #include "store/table_description.h"
 
+#include <cctype>
+
 #include "core/text_utils.h"
 
 namespace ivorn {
 
+void table_description::index_positions()
+{
+    positions.clear();
+    for (size_t i = 0; i < columns.size(); ++i)
+        positions.emplace(to_lower_copy(columns[i].name), static_cast<int>(i));
+}
+
 int table_description::column_index(std::string_view wanted) const
 {
+    if (!positions.empty()) {
+        char buffer[128];
+        if (wanted.size() < sizeof buffer) {
+            for (size_t i = 0; i < wanted.size(); ++i)
+                buffer[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(wanted[i])));
+            const auto found = positions.find(std::string_view(buffer, wanted.size()));
+            return found == positions.end() ? -1 : found->second;
+        }
+    }
     for (size_t i = 0; i < columns.size(); ++i) {
         if (equals_ignoring_case(columns[i].name, wanted))
             return static_cast<int>(i);

@@ -3,11 +3,19 @@
 // so adding a column is a one-line change.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace ivorn {
+
+// Lets a name be looked up as a string_view, without making a string of it.
+struct name_hash {
+    using is_transparent = void;
+    size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+};
 
 enum class column_type { long_int, short_int, byte_int, single_float, text };
 
@@ -33,6 +41,11 @@ struct table_description {
     const column_description* column(std::string_view column) const;
     // The columns of the "PrimaryKey" index, or none.
     std::vector<std::string> key_columns() const;
+
+    // Positions by lower-case name, made once by the builder: records of 129 columns look up
+    // every column on every load and save, and a scan per name made that quadratic.
+    std::unordered_map<std::string, int, name_hash, std::equal_to<>> positions;
+    void index_positions();
 };
 
 // Builds a description line by line, so each table reads as a column list.
@@ -59,7 +72,11 @@ public:
     // A plain (neither primary nor unique) index on one column.
     table_builder& index(std::string name, std::string column);
 
-    table_description build() { return std::move(table_); }
+    table_description build()
+    {
+        table_.index_positions();
+        return std::move(table_);
+    }
 
 private:
     table_builder& add(std::string name, column_type type, int size);

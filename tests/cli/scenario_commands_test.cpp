@@ -13,6 +13,7 @@
 #include "site/record_owned_tables.h"
 #include "store/csv_export.h"
 #include "store/recordset.h"
+#include "store/table_queries.h"
 #include "support/made_up_dataset.h"
 #include "support/run_cli.h"
 #include "support/temp_dir.h"
@@ -47,7 +48,7 @@ protected:
         std::vector<const table_description*> tables = all_tables();
         tables.insert(tables.end(), optional_tables().begin(), optional_tables().end());
         for (const table_description* table : tables) {
-            if (project.has_table(table->name))
+            if (table_exists(project, table->name))
                 export_table_csv(project, *table, out, log);
         }
         return out.str();

@@ -53,6 +53,12 @@ TEST(FieldReaders, FloatFieldMustEndAtTheLastColumn)
         {"    inf", 0.0f, false},
         {"    nan", 0.0f, false},
         {"-2.5E-1", -0.25f, true},
+        {"    +2.", 2.0f, true},
+        {"    0x1", 1.0f, true},  // read as the C library reads it
+        {"   1.5e", 1.5f, false}, // an exponent without digits is not part of the number
+        {"1e-320 ", 0.0f, false}, // too small for a double's full precision
+        {"    -0.", -0.0f, true},
+        {"  .0625", 0.0625f, true},
     };
     for (const auto& c : cases) {
         float out = 9.0f;

@@ -3,6 +3,10 @@
 
 #include "core/list_class.h"
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 namespace ivorn {
 namespace {
 
@@ -100,6 +104,44 @@ TEST(ListClass, DestroyingTheListDestroysEveryMember)
             list.add(std::make_unique<numbered>(i));
     }
     EXPECT_EQ(destroyed, 5);
+}
+
+// The list's order as a walk from the head sees it, checked against positional access.
+std::vector<std::pair<int, int>> walked(const typed_list<keyed>& list)
+{
+    std::vector<std::pair<int, int>> order;
+    size_t index = 0;
+    for (const list_member* member = list.first(); member; member = member->next(), ++index) {
+        EXPECT_EQ(member, list.at(index));
+        const auto& k = static_cast<const keyed&>(*member);
+        order.emplace_back(k.key, k.tag);
+    }
+    EXPECT_EQ(index, list.count());
+    return order;
+}
+
+TEST(ListClass, OrderedAddOfManyKeepsKeyOrderAndArrivalOrderOfEqualKeys)
+{
+    typed_list<keyed> list;
+    std::vector<std::pair<int, int>> expected;
+    for (int tag = 0; tag < 3000; ++tag) {
+        const int key = (tag * 7919) % 13;
+        list.add(std::make_unique<keyed>(key, tag));
+        expected.emplace_back(key, tag);
+    }
+    std::stable_sort(expected.begin(), expected.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    EXPECT_EQ(walked(list), expected);
+}
+
+TEST(ListClass, LinksFollowInsertsAndUnlinksInTheMiddle)
+{
+    typed_list<keyed> list;
+    for (int i = 0; i < 6; ++i)
+        list.add(std::make_unique<keyed>(i * 2, i));
+    list.insert_after(std::make_unique<keyed>(3, 10), list.at(1));
+    list.add(std::make_unique<keyed>(5, 11));
+    list.unlink(list.at(0));
+    EXPECT_EQ(walked(list), (std::vector<std::pair<int, int>>{{2, 1}, {3, 10}, {4, 2}, {5, 11}, {6, 3}, {8, 4}, {10, 5}}));
 }
 
 } // namespace

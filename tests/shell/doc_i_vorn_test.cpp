@@ -172,6 +172,57 @@ TEST_F(Document, GoToBeyondTheEndOfALazyListIsReported)
     EXPECT_EQ(doc.record_list().count(), 4u);
 }
 
+TEST_F(Document, LazyMovesReachTheRecordsOfTheCompleteListDespiteGapsInTheIds)
+{
+    add_records({500, 2, 41, 3, 77, 9, 40});
+    ASSERT_TRUE(doc.open_database(path));
+    std::vector<std::pair<long, int>> complete;
+    for (const auto* entry : doc.record_list())
+        complete.emplace_back(entry->position, entry->id);
+    doc.close_database();
+    ASSERT_EQ(complete.size(), 7u);
+    const auto id_at = [&complete](long position) { return complete[static_cast<size_t>(position - 1)].second; };
+
+    app_settings lazy_settings;
+    lazy_settings.record_list = 0;
+    testing::fake_user_interface lazy_ui;
+    doc_i_vorn lazy{lazy_settings, lazy_ui};
+    ASSERT_TRUE(lazy.open_database(path));
+    const auto expect_at = [&](long position, const char* move) {
+        EXPECT_EQ(lazy.current_position(), position) << move;
+        ASSERT_NE(lazy.current_entry(), nullptr) << move;
+        EXPECT_EQ(lazy.current_entry()->id, id_at(position)) << move;
+        EXPECT_EQ(lazy.current_record()->id, id_at(position)) << move;
+    };
+    expect_at(1, "open");
+    lazy_ui.integer_answers = {5, 3, 7, 2};
+    lazy.record_go_to();
+    expect_at(5, "Go To 5 from 1");
+    lazy.record_previous();
+    expect_at(4, "Previous from 5");
+    lazy.record_go_to();
+    expect_at(3, "Go To 3 between 1 and 4");
+    lazy.record_next();
+    expect_at(4, "Next from 3 onto a known entry");
+    lazy.record_next();
+    expect_at(5, "Next from 4");
+    lazy.record_next();
+    expect_at(6, "Next from 5");
+    lazy.record_go_to();
+    expect_at(7, "Go To 7");
+    lazy.record_go_to();
+    expect_at(2, "Go To 2");
+    lazy.record_previous();
+    expect_at(1, "Previous from 2");
+    EXPECT_FALSE(lazy.record_list().loaded);
+    EXPECT_EQ(lazy_ui.error_lists.size(), 0u);
+    for (const auto* entry : lazy.record_list())
+        EXPECT_EQ(entry->id, id_at(entry->position)) << "entry at " << entry->position;
+    lazy.record_last();
+    expect_at(7, "Last");
+    EXPECT_TRUE(lazy.record_list().loaded);
+}
+
 TEST_F(Document, SearchFindsByIdAndCompletesALazyList)
 {
     settings.record_list = 0;

@@ -41,15 +41,10 @@ protected:
                 << log;
     }
 
-    void open_set()
-    {
-        std::string log;
-        ASSERT_TRUE(set.open(db, control_records_table(), {}, log)) << log;
-    }
-
     testing::temp_dir scratch;
     database db;
-    recordset set;
+    control_record_keys keys{db};
+    std::string log;
     list_control_record_descriptions list;
     recording_observer observer;
 };
@@ -57,8 +52,7 @@ protected:
 TEST_F(Descriptions, FillMakesOneEntryPerRowInKeyOrder)
 {
     add_records({20, 3, 100000});
-    open_set();
-    list.fill_descriptions(set);
+    ASSERT_TRUE(list.fill_descriptions(keys, log)) << log;
     EXPECT_TRUE(list.loaded);
     ASSERT_EQ(list.count(), 3u);
     EXPECT_EQ(list.at(0)->text, "    1     3 Run 3");
@@ -70,17 +64,24 @@ TEST_F(Descriptions, FillMakesOneEntryPerRowInKeyOrder)
     EXPECT_EQ(list.find_by_id(4), nullptr);
 }
 
+TEST_F(Descriptions, TextIsPositionAndIdInFiveColumnsThenTheDescription)
+{
+    add_records({-5, 123456});
+    ASSERT_TRUE(list.fill_descriptions(keys, log)) << log;
+    ASSERT_EQ(list.count(), 2u);
+    EXPECT_EQ(list.at(0)->text, "    1    -5 Run -5");
+    EXPECT_EQ(list.at(1)->text, "    2 123456 Run 123456");
+}
+
 TEST_F(Descriptions, FillReportsProgressEvery500Rows)
 {
-    std::string log;
     ASSERT_TRUE(db.execute("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1200) "
                            "INSERT INTO \"Control Records\" (\"ID\") SELECT i FROM n",
                            log))
         << log;
-    open_set();
-    list.fill_descriptions(set);
+    ASSERT_TRUE(list.fill_descriptions(keys, log)) << log;
     EXPECT_EQ(observer.progress, (std::vector<std::string>{"Scanning Records 500", "Scanning Records 1000"}));
-    EXPECT_EQ(list.number_of_records(nullptr), 1200);
+    EXPECT_EQ(list.number_of_records(nullptr, log), 1200);
 }
 
 TEST_F(Descriptions, NextFreeIdIsTheSmallestUnusedPositiveId)
@@ -91,37 +92,35 @@ TEST_F(Descriptions, NextFreeIdIsTheSmallestUnusedPositiveId)
     };
     const id_case cases[] = {{{}, 1}, {{1, 2, 4}, 3}, {{2, 3}, 1}, {{1, 2, 3}, 4}, {{-5, 0, 1}, 2}};
     for (const auto& c : cases) {
-        std::string log;
         ASSERT_TRUE(db.execute("DELETE FROM \"Control Records\"", log));
         add_records(c.ids);
-        open_set();
-        list_control_record_descriptions fresh;
-        EXPECT_EQ(fresh.next_free_id(set), c.expected);
+            list_control_record_descriptions fresh;
+        EXPECT_EQ(fresh.next_free_id(keys, log), c.expected);
         EXPECT_TRUE(fresh.loaded);
+        // The table alone gives the same answer, without a list.
+        EXPECT_EQ(keys.next_free_id(log), c.expected);
     }
 }
 
 TEST_F(Descriptions, SizeWithoutASetReportsAnErrorForAnUnfilledList)
 {
-    EXPECT_EQ(list.number_of_records(nullptr), 0);
+    EXPECT_EQ(list.number_of_records(nullptr, log), 0);
     EXPECT_EQ(observer.messages, std::vector<std::string>{"Error in list_control_record_descriptions.number_of_records"});
     add_records({1, 2});
-    open_set();
-    EXPECT_EQ(list.number_of_records(&set), 2);
+    EXPECT_EQ(list.number_of_records(&keys, log), 2);
 }
 
 TEST_F(Descriptions, LocateReachesPositionsFromKnownEntries)
 {
     add_records({10, 20, 30, 40, 50});
-    open_set();
-    ASSERT_NE(list.locate(set, 1), nullptr);
-    auto* fifth = list.locate(set, 5);
+    ASSERT_NE(list.locate(keys, 1), nullptr);
+    auto* fifth = list.locate(keys, 5);
     ASSERT_NE(fifth, nullptr);
     EXPECT_EQ(fifth->id, 50);
-    auto* fourth = list.locate(set, 4);
+    auto* fourth = list.locate(keys, 4);
     ASSERT_NE(fourth, nullptr);
     EXPECT_EQ(fourth->id, 40);
-    auto* second = list.locate(set, 2);
+    auto* second = list.locate(keys, 2);
     ASSERT_NE(second, nullptr);
     EXPECT_EQ(second->id, 20);
     ASSERT_EQ(list.count(), 4u);
@@ -131,18 +130,16 @@ TEST_F(Descriptions, LocateReachesPositionsFromKnownEntries)
     EXPECT_EQ(list.at(3)->position, 5);
     EXPECT_FALSE(list.loaded);
     // Past the table's end nothing is added.
-    EXPECT_EQ(list.locate(set, 7), nullptr);
+    EXPECT_EQ(list.locate(keys, 7), nullptr);
     EXPECT_EQ(list.count(), 4u);
 }
 
 TEST_F(Descriptions, ReloadRefillsOnlyACompleteList)
 {
     add_records({1});
-    std::string log;
     ASSERT_TRUE(list.reload(db, log));
     EXPECT_EQ(list.count(), 0u);
-    open_set();
-    list.fill_descriptions(set);
+    ASSERT_TRUE(list.fill_descriptions(keys, log)) << log;
     add_records({2});
     ASSERT_TRUE(list.reload(db, log));
     EXPECT_EQ(list.count(), 2u);

@@ -2,6 +2,7 @@
 // that are not project databases.
 #include <gtest/gtest.h>
 
+#include "store/bound_upserter.h"
 #include "store/bulk_inserter.h"
 #include "store/csv_export.h"
 #include "store/recordset.h"
@@ -171,6 +172,53 @@ TEST_F(RecordStore, BulkInsertAndCsvExport)
     std::ostringstream things_csv;
     ASSERT_TRUE(export_table_csv(db, things(), things_csv, log));
     EXPECT_EQ(things_csv.str(), "ID,Name,Value,Flag\r\n1,x,0.100000001,0\r\n");
+}
+
+TEST_F(RecordStore, NestedSetsOnOneTableKeepTheirOwnRows)
+{
+    add_thing(1, "one", 1.0);
+    add_thing(2, "two", 2.0);
+    recordset outer;
+    std::string log;
+    ASSERT_TRUE(outer.open(db, things(), {}, log));
+    std::string seen;
+    for (outer.move_first(); !outer.is_eof(); outer.move_next()) {
+        recordset inner;
+        ASSERT_TRUE(inner.open(db, things(), filter_by("ID", field_value(std::int64_t{3 - outer.get_integer("ID")})), log));
+        seen += outer.get_text("Name") + ">" + inner.get_text("Name") + " ";
+    }
+    EXPECT_EQ(seen, "one>two two>one ");
+    const cached_statement first = db.statement("SELECT 1");
+    const cached_statement second = db.statement("SELECT 1");
+    EXPECT_TRUE(first && second);
+    EXPECT_NE(first.get(), second.get());
+    EXPECT_FALSE(db.statement("SELECT FROM nowhere"));
+}
+
+TEST_F(RecordStore, UpsertRewritesTheRowOfTheIdOrAddsOne)
+{
+    add_thing(5, "five", 5.0);
+    std::int32_t id = 5;
+    std::string name = "FIVE";
+    float value = 0.1f;
+    unsigned char flag = 7;
+    const binding_list whole = {{"ID", &id}, {"Name", &name}, {"Value", &value}, {"Flag", &flag}};
+    bound_upserter rows(db, things());
+    std::string log;
+    ASSERT_TRUE(rows.upsert(5, whole, log)) << log;
+    id = 6;
+    name = "six";
+    ASSERT_TRUE(rows.upsert(6, whole, log)) << log;
+    // Without every column bound, the columns left out keep what the row holds.
+    const binding_list part = {{"ID", &id}, {"Name", &name}};
+    name = "SIX";
+    ASSERT_TRUE(rows.upsert(6, part, log)) << log;
+    name = "much too long a name";
+    EXPECT_FALSE(rows.upsert(6, whole, log));
+    EXPECT_EQ(log, "Text of 20 characters is too long for column [Name] (10) of table Things\r\n");
+    std::ostringstream csv;
+    ASSERT_TRUE(export_table_csv(db, things(), csv, log));
+    EXPECT_EQ(csv.str(), "ID,Name,Value,Flag\r\n5,FIVE,0.100000001,7\r\n6,SIX,0.100000001,7\r\n");
 }
 
 TEST(RecordStoreFiles, OtherFilesAreRefusedAndLeftUnchanged)

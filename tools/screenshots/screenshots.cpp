@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QTabWidget>
 #include <QTimer>
 
 #include <cstdio>
@@ -18,7 +19,10 @@
 #include "dialogs/output_files_dialog.h"
 #include "dialogs/progress_dialog.h"
 #include "dialogs/weather_station_list_dialog.h"
+#include "sheets/property_sheet.h"
+#include "sheets/record_sheets.h"
 #include "shell/doc_i_vorn.h"
+#include "site/control_record.h"
 
 namespace {
 
@@ -101,5 +105,18 @@ int main(int argc, char** argv)
 
     ivorn::dialog_about about(&window);
     save(&about, "about");
+
+    // Every page of every sheet of the current record, one file a page.
+    ivorn::control_record* record = window.document().current_record();
+    if (!record)
+        return 1;
+    for (const ivorn::control_record_sheet& entry : ivorn::control_record_sheets()) {
+        ivorn::property_sheet sheet(&window, *entry.sheet, entry.bindings(*record), window.document().field_help());
+        for (int page = 0; page < sheet.tabs()->count(); ++page) {
+            sheet.tabs()->setCurrentIndex(page);
+            const std::string name = "sheet_" + entry.sheet->caption + "_" + std::to_string(page + 1);
+            save(&sheet, QString::fromStdString(name).replace(QLatin1Char(' '), QLatin1Char('_')).toLower().toUtf8().constData());
+        }
+    }
     return 0;
 }

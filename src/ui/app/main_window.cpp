@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPushButton>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QThread>
@@ -17,6 +18,7 @@
 #include "app/app_i_vorn.h"
 #include "app/qt_user_interface.h"
 #include "dialogs/progress_dialog.h"
+#include "sheets/record_sheets.h"
 #include "shell/doc_i_vorn.h"
 #include "views/form_view.h"
 #include "views/record_table_view.h"
@@ -75,6 +77,8 @@ void main_window::build_views()
     splitter_->setStretchFactor(1, 2);
     setCentralWidget(splitter_);
     connect(form_, &view_control_record::select_weather_station, this, &main_window::select_weather_station);
+    connect(form_->run_header_button, &QPushButton::clicked, this, [this] { edit_sheet(&edit_run_header); });
+    connect(form_->parameters_button, &QPushButton::clicked, this, [this] { edit_sheet(&edit_parameters); });
     connect(form_, &view_control_record::record_modified, this, &main_window::update_title);
     connect(table_, &view_control_record_table::go_to_position, this, &main_window::go_to_position);
 }

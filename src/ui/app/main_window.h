@@ -19,6 +19,8 @@ class QThread;
 namespace ivorn {
 
 class app_i_vorn;
+class control_record;
+class list_field_help;
 class doc_i_vorn;
 class qt_user_interface;
 class view_control_record;
@@ -76,6 +78,8 @@ private:
     void configuration();
     void import_file(int command);
     void select_weather_station();
+    // Opens a sheet of the current record; OK shows its values and marks it modified.
+    void edit_sheet(bool (*open)(QWidget*, control_record&, const list_field_help&));
     void stop();
     void new_table_window();
     void about();

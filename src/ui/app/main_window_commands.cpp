@@ -124,6 +124,19 @@ void main_window::select_weather_station()
     update_title();
 }
 
+void main_window::edit_sheet(bool (*open)(QWidget*, control_record&, const list_field_help&))
+{
+    control_record* record = doc_->current_record();
+    if (busy() || !record || !doc_->current_entry())
+        return;
+    // The form's pending edits go into the record first, so the sheet shows them and keeps them.
+    form_->store_form_values();
+    if (!open(this, *record, doc_->field_help()))
+        return;
+    form_->show_record_values();
+    update_title();
+}
+
 void main_window::stop()
 {
     // The running model ends now; a set of runs also ends instead of starting the next one.

@@ -11,6 +11,7 @@
 #include "app/app_i_vorn.h"
 #include "app/main_window.h"
 #include "shell/doc_i_vorn.h"
+#include "sheets/record_sheets.h"
 #include "shell/import_commands.h"
 #include "shell/record_duplicate.h"
 #include "views/record_table_view.h"
@@ -92,10 +93,13 @@ void main_window::build_record_and_run_menus()
     const std::pair<const char*, const char*> later_entries[] = {
         {"edit_all_operations", "All &Operations"}, {"edit_all_crops", "All &Crops"},
         {"edit_all_fertilizers", "All &Fertilizers"}, {"edit_all_pesticides", "All &Pesticides"},
-        {"edit_parameters", "Edit &Parameters"}, {"edit_header", "Edit &Header Information"},
         {"edit_weather", "Edit &Weather"}};
     for (const auto& [name, text] : later_entries)
         add_action(edit, name, tr(text), QKeySequence(), nullptr);
+    add_action(edit, "edit_parameters", tr("Edit &Parameters"), QKeySequence(),
+               [this] { edit_sheet(&edit_parameters); });
+    add_action(edit, "edit_header", tr("Edit &Header Information"), QKeySequence(),
+               [this] { edit_sheet(&edit_run_header); });
     add_action(edit, "edit_wind", tr("Edit W&ind"), QKeySequence(), [] {});
     add_action(edit, "edit_field_operations", tr("Edit Field &Operations"), QKeySequence(), [] {});
     add_action(edit, "edit_soil", tr("Edit &Soil"), QKeySequence(), [] {});
@@ -132,8 +136,8 @@ void main_window::build_record_and_run_menus()
     add_action(run, "precheck_all_records", tr("Pre-Check A&ll Records"), QKeySequence(),
                [this] { run_job([this] { doc_->precheck_all_records(); }); });
     run->addSeparator();
-    QAction* stop_action = add_action(run, "run_stop", tr("&Stop"), QKeySequence(Qt::Key_Escape), [this] { stop(); });
-    stop_action->setShortcutContext(Qt::ApplicationShortcut);
+    // Esc in the main window; in the progress window Esc is its Cancel, which lets the model finish.
+    add_action(run, "run_stop", tr("&Stop"), QKeySequence(Qt::Key_Escape), [this] { stop(); });
 }
 
 void main_window::build_other_menus()
@@ -210,12 +214,13 @@ void main_window::update_actions()
                              "run_all_records", "precheck_all_records"})
         action(QString::fromLatin1(name))->setEnabled(open);
     for (const char* name : {"run_this_record", "precheck_this_record", "record_duplicate", "edit_wind", "select_weather_station",
+                             "edit_parameters", "edit_header",
                              "view_chart_output", "view_table_output", "view_chart_all_samples"})
         action(QString::fromLatin1(name))->setEnabled(current);
     // Entries whose dialogs are not there yet stay off; Production System always does.
     for (const char* name : {"import_management", "export_vorn_files", "edit_all_operations", "edit_all_crops",
-                             "edit_all_fertilizers", "edit_all_pesticides", "edit_parameters", "edit_header",
-                             "edit_weather", "select_production_system"})
+                             "edit_all_fertilizers", "edit_all_pesticides", "edit_weather",
+                             "select_production_system"})
         action(QString::fromLatin1(name))->setEnabled(false);
     action(QStringLiteral("run_stop"))->setEnabled(!idle);
     if (recent_menu_)

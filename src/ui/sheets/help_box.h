@@ -1,0 +1,20 @@
+// edit_help_text: the help box beside every editing dialog's fields. It explains the model
+// variable of the field that has the focus, in the words of the project's help file.
+#pragma once
+
+#include <QPlainTextEdit>
+
+#include <string_view>
+
+namespace ivorn {
+
+class list_field_help;
+
+class edit_help_text : public QPlainTextEdit {
+public:
+    explicit edit_help_text(QWidget* parent = nullptr);
+    // `variable` empty (a control without a field, such as OK) empties the box.
+    void show_help_for(std::string_view variable, const list_field_help& help);
+};
+
+} // namespace ivorn

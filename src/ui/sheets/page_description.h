@@ -1,0 +1,57 @@
+// An editing page described as data: the fields it shows, each tied to a column of the record's
+// binding list, with its label, its editor and the model variable the help box explains. One
+// builder (record_page) turns a description into widgets, so no page is drawn by hand.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace ivorn {
+
+struct table_description;
+
+// `automatic` takes the editor from the column's type: integer for short and byte columns, long
+// for long columns, real for singles, text for text columns.
+enum class editor_kind { automatic, integer, long_integer, real, choice, flag, text };
+
+struct choice_item {
+    int code;
+    const char* label;
+};
+using choice_table = std::vector<choice_item>;
+
+struct field_entry {
+    std::string column;
+    std::string label;
+    editor_kind editor = editor_kind::automatic;
+    // The codes and labels of a choice; null for other editors.
+    const choice_table* choices = nullptr;
+    // The model variable whose help is shown while the field has the focus; empty: the column name.
+    std::string variable = {};
+};
+
+struct field_group {
+    std::string caption;
+    std::vector<field_entry> fields;
+    // Label and editor pairs per row; fields fill the rows left to right.
+    int columns = 1;
+};
+
+struct page_description {
+    std::string title;
+    std::vector<field_group> groups;
+};
+
+struct sheet_description {
+    std::string caption;
+    const table_description* table = nullptr;
+    std::vector<page_description> pages;
+};
+
+// The variable name the help box looks up for a field.
+inline const std::string& help_variable(const field_entry& field)
+{
+    return field.variable.empty() ? field.column : field.variable;
+}
+
+} // namespace ivorn
