@@ -13,6 +13,7 @@
 #include "site/scenario_factors_table.h"
 #include "store/bulk_inserter.h"
 #include "store/column_values.h"
+#include "store/recordset.h"
 #include "store/csv_reader.h"
 #include "store/table_queries.h"
 
