@@ -203,6 +203,8 @@ int main(int argc, char** argv)
     run_command->add_flag("--yearly", run_set.create_yearly_table, "create the yearly table")->needs(run_all);
     run_command->add_flag("--watershed", run_set.create_watershed_table, "create the watershed table")->needs(run_all);
     run_command->add_flag("--residue", run_set.create_residue_table, "create the residue output table")->needs(run_all);
+    bool fail_if_busy = false;
+    run_command->add_flag("--fail-if-busy", fail_if_busy, "fail at once when another program is using the model directory");
     run_command
         ->add_option("--jobs", run_set.jobs,
                      "models running at once, each in a job directory of links to the model directory "
@@ -212,6 +214,7 @@ int main(int argc, char** argv)
     run_command->callback([&] {
         run_set.stop_on_precheck_error = !no_stop_on_precheck;
         action = [&](cli_session& s) {
+            s.fail_if_busy = fail_if_busy;
             return all_records ? command_run_all(s, db_path, run_set) : command_run(s, db_path, record_id, force_run);
         };
     });
@@ -234,7 +237,10 @@ int main(int argc, char** argv)
         return exit_usage;
     }
     const int status = action ? action(session) : exit_usage;
-    if (!session.finish())
-        std::cerr << "Unable to write the settings.\n";
-    return status;
+    std::string settings_error;
+    if (session.finish(settings_error))
+        return status;
+    // A setting the command changed and could not keep is the command's failure.
+    std::cerr << settings_error;
+    return status == exit_ok ? exit_failed : status;
 }

@@ -109,6 +109,7 @@ bool read_run_outputs(database& db, const run_output_request& request, std::stri
 
     transaction load(db);
     if (!load.begun()) {
+        log += load.failure();
         log += "Unable to begin storing the outputs of run " + std::to_string(request.record_id) + "\r\n";
         return false;
     }

@@ -91,7 +91,7 @@ bool load_annual_pesticides(vorn_output_class& out, output_sink& sink, int varia
         if (file.line.size() <= 70)
             continue;
         set_keys(*pesticide, out.run_id, current);
-        pesticide->set(name_column, field_value(trim_copy(field_of(file.line, 71, 86))));
+        pesticide->set(name_column, field_value(latin1_to_utf8(trim_copy(field_of(file.line, 71, 86)))));
         for (size_t i = 0; i < amount_columns.size(); ++i) {
             const int first = 87 + 13 * static_cast<int>(i);
             pesticide->set_single(amount_columns[i], float_field(file.line, first, first + 12) * out.small_mass);

@@ -27,7 +27,7 @@ bool read_swat_heading(loader_file& file, int heading_lines, const swat_file_lay
     names.clear();
     for (int k = 0; k < layout.max_pesticides; ++k) {
         const int first = layout.pesticide_name_first + layout.pesticide_name_spacing * k;
-        names.push_back(trim_copy(field_of(file.line, first, first + layout.pesticide_name_width - 1)));
+        names.push_back(latin1_to_utf8(trim_copy(field_of(file.line, first, first + layout.pesticide_name_width - 1))));
     }
     return file.skip(2);
 }

@@ -87,13 +87,13 @@ void vorn_crop::read_line(std::string_view line)
     read_long_field(line, 1, 5, number);
     std::string text;
     if (read_text_field(line, 6, 10, text))
-        name = trim_copy(text);
+        name = latin1_to_utf8(trim_copy(text));
     read_fields(line, *this, file_fields());
 }
 
 void vorn_crop::write_record(model_file_writer& out, int) const
 {
-    out.printf("%5d %s", static_cast<int>(number), pad_to_width(name, 4).c_str());
+    out.printf("%5d %s", static_cast<int>(number), pad_to_width(utf8_to_latin1(name), 4).c_str());
     write_fields(out, *this, file_fields());
     out.write("\n");
 }

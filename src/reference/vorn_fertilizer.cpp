@@ -47,7 +47,7 @@ void vorn_fertilizer::read_line(std::string_view line)
         return;
     std::string text;
     if (read_text_field(line, 7, 14, text))
-        name = trim_copy(text);
+        name = latin1_to_utf8(trim_copy(text));
     read_fields(line, *this, file_fields());
 }
 
@@ -57,7 +57,7 @@ void vorn_fertilizer::write_record(model_file_writer& out, int) const
         out.write("\n");
         return;
     }
-    out.printf(" %4d %s", static_cast<int>(number), pad_to_width(name, 8).c_str());
+    out.printf(" %4d %s", static_cast<int>(number), pad_to_width(utf8_to_latin1(name), 8).c_str());
     write_fields(out, *this, file_fields());
     out.write("\n");
 }

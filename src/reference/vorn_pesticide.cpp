@@ -55,7 +55,7 @@ vorn_pesticide::line_result vorn_pesticide::read_line(std::string_view line)
     line = without_line_end(line);
     std::string text;
     if (read_text_field(line, 1, 16, text))
-        name = trim_copy(text);
+        name = latin1_to_utf8(trim_copy(text));
     read_fields(line, *this, read_fields_layout());
     return line_result::accepted;
 }
@@ -63,7 +63,7 @@ vorn_pesticide::line_result vorn_pesticide::read_line(std::string_view line)
 void vorn_pesticide::write_record(model_file_writer& out, int) const
 {
     out.printf("%5ld ", static_cast<long>(number));
-    out.write(pad_to_width(name, 16));
+    out.write(pad_to_width(utf8_to_latin1(name), 16));
     write_fields(out, *this, write_fields_layout());
     out.write("\n");
 }

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <vector>
 
 #include "core/default_file_names.h"
 #include "core/file_lookup.h"
@@ -16,13 +17,14 @@ namespace {
 
 const char* const extensions[] = {"OUT", "ACY", "AWP", "MSA", "ACN", "SUS", "APS", "MSW", "SWT", nullptr};
 
-void remove_ignoring_case(directory_lookup& files, const std::string& name)
+// Several files may differ only in case; each of them is a leftover, except the model itself:
+// an executable may well be called "vorn", and removing it would end every later run.
+void remove_ignoring_case(directory_lookup& files, const std::string& name, const std::string& keep)
 {
-    // Several files may differ only in case; each of them is a leftover.
     for (int i = 0; i < 8; ++i) {
         const std::string found = files.find(name);
         std::error_code error;
-        if (!std::filesystem::remove(found, error))
+        if ((std::filesystem::equivalent(found, keep, error) && !error) || !std::filesystem::remove(found, error))
             return;
         files.forget(found);
     }
@@ -33,9 +35,10 @@ void remove_ignoring_case(directory_lookup& files, const std::string& name)
 void remove_stale_outputs(const run_context& context)
 {
     directory_lookup files(context.settings.working_directory);
-    remove_ignoring_case(files, file_names::output_base);
+    const std::string& model = context.settings.executable;
+    remove_ignoring_case(files, file_names::output_base, model);
     for (const char* const* extension = extensions; *extension; ++extension)
-        remove_ignoring_case(files, std::string(file_names::output_base) + "." + *extension);
+        remove_ignoring_case(files, std::string(file_names::output_base) + "." + *extension, model);
 }
 
 bool load_outputs(run_context& context, std::string& log)

@@ -88,7 +88,7 @@ std::string on_one_line(std::string text)
 
 std::string name_line(const vorn_soil& soil)
 {
-    std::string line = on_one_line(soil.name) + " ";
+    std::string line = on_one_line(utf8_to_latin1(soil.name)) + " ";
     if (!soil.map_unit_symbol.empty())
         line += on_one_line(soil.map_unit_symbol);
     if (!soil.soils5_id.empty())
@@ -176,7 +176,7 @@ bool vorn_soil::read_soil_file(const std::string& path, std::string& log)
     for (; line_number < soil_lines_read && reader.next_line(raw); ++line_number) {
         const std::string_view line = without_line_end(raw);
         if (line_number == 0) {
-            name = trim_copy(cut_to_width(line, soil_name_width));
+            name = latin1_to_utf8(trim_copy(cut_to_width(line, soil_name_width)));
         } else if (line_number == 1) {
             read_header_values(*this, line, line_2_fields, std::size(line_2_fields), 1);
         } else if (line_number == 2) {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 
 #include "run/run_inputs.h"
 #include "support/run_document.h"
@@ -81,6 +83,15 @@ TEST_F(ModelRun, EarlierRunsReportsAndTheBareVornFileAreRemovedBeforeTheLaunch)
         EXPECT_FALSE(model_file_exists(name)) << name;
     EXPECT_TRUE(model_file_exists("00000001.0001.SOT")); // ReadSoil starts from it
     EXPECT_EQ(output_rows(), 0);
+}
+
+TEST_F(ModelRun, ModelNamedVornIsNotTakenForALeftover)
+{
+    std::filesystem::copy_file(model_file("vorn_stand_in"), model_file("VORN"));
+    settings.model_executable.set_full_path(model_file("VORN"));
+    EXPECT_TRUE(launch()) << log;
+    EXPECT_TRUE(model_file_exists("VORN"));
+    EXPECT_TRUE(launch()) << log;
 }
 
 TEST_F(ModelRun, VisibleModelLeavesTheConsoleTextEmpty)
