@@ -65,6 +65,15 @@ std::string terminal_text(const std::string& text)
 
 void print_log(const std::string& log) { std::cerr << terminal_text(log); }
 
+std::string one_line(std::string text)
+{
+    for (char& c : text) {
+        if (c == '\t' || c == '\r' || c == '\n')
+            c = ' ';
+    }
+    return text;
+}
+
 bool file_exists(const std::string& path)
 {
     std::FILE* file = std::fopen(path.c_str(), "rb");

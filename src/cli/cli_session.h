@@ -48,6 +48,8 @@ enum exit_status { exit_ok = 0, exit_failed = 1, exit_usage = 2 };
 // The run logs end their lines in "\r\n"; a terminal wants "\n", and a last line end.
 std::string terminal_text(const std::string& text);
 void print_log(const std::string& log);
+// One output line whatever a stored text holds: tabs and line breaks show as blanks.
+std::string one_line(std::string text);
 bool file_exists(const std::string& path);
 
 } // namespace ivorn

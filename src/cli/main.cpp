@@ -125,6 +125,46 @@ int main(int argc, char** argv)
     variables_switches->add_option("N", value, "switch numbers 0-29, comma separated")->required();
     variables_switches->callback([&] { action = [&](cli_session& s) { return command_variables_switches(s, value); }; });
 
+    copy_options copy;
+    auto* copy_command = app.add_subcommand("copy", "new control records holding a full copy of a record; prints their IDs");
+    copy_command->add_option("DB", copy.db_path, "the database file")->required();
+    copy_command->add_option("--record", copy.record_id, "the record to copy")->required();
+    copy_command->add_option("--to", copy.to, "the first new ID (default: the next free IDs)");
+    copy_command->add_option("--count", copy.count, "the number of copies (default 1)");
+    copy_command->add_option("--description", copy.description, "the copies' description (default: the original's)");
+    copy_command->callback([&] { action = [&](cli_session& s) { return command_copy(s, copy); }; });
+
+    set_options set;
+    auto* set_command = app.add_subcommand(
+        "set", "change columns of records' tables: COLUMN=VALUE (Control Records), TABLE.COLUMN=VALUE "
+               "(Parameters, Subareas, Management); prints the IDs changed");
+    set_command->add_option("DB", set.db_path, "the database file")->required();
+    auto* set_record = set_command->add_option("--record", set.record_id, "the record ID");
+    auto* set_records = set_command->add_option("--records", set.records, "the records with IDs from A to B: A-B");
+    set_record->excludes(set_records);
+    set_command->add_option("--subarea", set.subarea, "Subareas and Management columns of this subarea (default: every one)");
+    set_command->add_option("ASSIGNMENTS", set.assignments, "COLUMN=VALUE ...")->required();
+    set_command->callback([&] {
+        if (!set.record_id && !set.records)
+            throw CLI::RequiredError("--record or --records");
+        action = [&](cli_session& s) { return command_set(s, set); };
+    });
+
+    scenarios_options scenarios;
+    auto* scenarios_command = app.add_subcommand(
+        "scenarios", "copies of a record, one per row of a factors file (or per combination with --grid), "
+                     "each with its values set; prints ID<TAB>DESCRIPTION");
+    scenarios_command->add_option("DB", scenarios.db_path, "the database file")->required();
+    scenarios_command->add_option("--from", scenarios.base_id, "the record every scenario copies")->required();
+    scenarios_command->add_option("--factors", scenarios.factors_file, "the factors file (CSV)")->required();
+    auto* grid = scenarios_command->add_flag("--grid", scenarios.grid, "columns list each factor's levels; every combination");
+    scenarios_command->add_option("--description-column", scenarios.description_column,
+                                  "the column holding each scenario's description")
+        ->excludes(grid);
+    scenarios_command->add_option("--subarea", scenarios.subarea, "Subareas and Management factors change this subarea only");
+    scenarios_command->add_option("--to", scenarios.to, "the first new ID (default: the next free IDs)");
+    scenarios_command->callback([&] { action = [&](cli_session& s) { return command_scenarios(s, scenarios); }; });
+
     std::int32_t record_id = 0;
     std::string directory;
     bool all_records = false;

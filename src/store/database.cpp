@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "core/text_utils.h"
+#include "store/table_queries.h"
 
 namespace ivorn {
 namespace {
@@ -380,6 +381,33 @@ void transaction::finish()
         return;
     db_.transaction_broken_ = false;
     db_.broken_reason_.clear();
+}
+
+bool table_exists(database& db, std::string_view name)
+{
+    sqlite3_stmt* statement = nullptr;
+    if (!db.is_open() || sqlite3_prepare_v2(db.handle(), "SELECT 1 FROM sqlite_master WHERE type='table' AND name=? COLLATE NOCASE",
+                                            -1, &statement, nullptr) != SQLITE_OK)
+        return false;
+    sqlite3_bind_text(statement, 1, name.data(), static_cast<int>(name.size()), SQLITE_TRANSIENT);
+    const bool found = sqlite3_step(statement) == SQLITE_ROW;
+    sqlite3_finalize(statement);
+    return found;
+}
+
+bool create_table_if_missing(database& db, const table_description& table, std::string& log)
+{
+    if (!db.is_open()) {
+        log += "No database is open.\r\n";
+        return false;
+    }
+    if (table_exists(db, table.name))
+        return true;
+    transaction work(db);
+    bool ok = db.execute(create_table_sql(table), log);
+    for (const auto& index : table.indexes)
+        ok = ok && db.execute(create_index_sql(table, index), log);
+    return ok && work.commit(log);
 }
 
 } // namespace ivorn
