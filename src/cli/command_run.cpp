@@ -1,6 +1,8 @@
 // `ivorn write-inputs`, `precheck` and `run`: the run pipeline on the command line. Ctrl-C during
 // a single run ends the model; during a set of runs the first Ctrl-C is the progress window's
-// Cancel (asked between runs) and a second one also ends the running model.
+// Cancel (asked between runs) and a second one also ends the running model. SIGTERM and SIGHUP
+// (`timeout`, a closed terminal, a batch scheduler) end the model at once: nobody is left to
+// wait for the set to finish.
 #include <unistd.h>
 
 #include <chrono>
@@ -20,11 +22,12 @@ model_launcher* interrupted_launcher = nullptr;
 volatile std::sig_atomic_t interrupts = 0;
 volatile std::sig_atomic_t end_model_on_first_interrupt = 0;
 
-extern "C" void on_run_interrupt(int)
+extern "C" void on_run_interrupt(int signal_number)
 {
     ++interrupts;
     console_user_interface::request_cancel();
-    if ((end_model_on_first_interrupt || interrupts >= 2) && interrupted_launcher)
+    const bool at_once = end_model_on_first_interrupt || interrupts >= 2 || signal_number != SIGINT;
+    if (at_once && interrupted_launcher)
         interrupted_launcher->request_cancel();
 }
 
@@ -71,6 +74,7 @@ private:
 struct run_setup {
     explicit run_setup(cli_session& session, console_user_interface& ui) : session(session), doc(session.effective, ui)
     {
+        doc.fail_if_directory_busy = session.fail_if_busy;
         message_box_texts ignored;
         if (variables.load_output_variables(session.effective.output_variable_file.full_path(), ignored))
             doc.set_run_resources(&launcher, &variables, &session.effective.set_user_selected_variables);
@@ -106,7 +110,8 @@ void catch_interrupts(model_launcher& launcher, bool end_model_at_once)
 {
     interrupted_launcher = &launcher;
     end_model_on_first_interrupt = end_model_at_once ? 1 : 0;
-    std::signal(SIGINT, on_run_interrupt);
+    for (const int signal_number : {SIGINT, SIGTERM, SIGHUP})
+        std::signal(signal_number, on_run_interrupt);
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "core/vorn_production_supply.h"
 #include "help/field_help.h"
 #include "reference/vorn_operation.h"
+#include "run/directory_lock.h"
 #include "run/run_context.h"
 #include "shell/app_settings.h"
 #include "shell/user_interface.h"
@@ -144,12 +145,16 @@ public:
     run_context make_run_context();
 
     load_output_options output_options;
+    // A run whose model directory another program holds fails at once instead of waiting.
+    bool fail_if_directory_busy = false;
     // Kept while a run writes its subareas.
     std::int32_t subarea_counter = 0;
     double total_subarea_area = 0.0;
 
 private:
     class list_progress;
+    // The model directory for this program alone, from the inputs written to the outputs loaded.
+    bool hold_model_directory(directory_lock& lock, const std::string& directory, std::string& log);
     // Finds a move's target entry; the set is opened by the finder only when the list cannot answer.
     using target_finder = control_record_description* (doc_i_vorn::*)(control_record_keys&, std::string&);
 

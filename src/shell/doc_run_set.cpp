@@ -114,6 +114,15 @@ bool doc_i_vorn::run_all_records()
     }
 
     run_context context = make_run_context();
+    directory_lock held;
+    if (!hold_model_directory(held, context.settings.working_directory, log)) {
+        last_run_set_.log = log;
+        last_run_set_.cancelled = ui_.progress_cancelled();
+        ui_.show_error_list("Multiple Runs", "Click This", log);
+        ui_.show_record_values();
+        ui_.refresh_all_views(1);
+        return false;
+    }
     model_file_writer basin;
     if (options.save_swat_files
         && !basin.open(model_path(context, "swat_basin.dat"), context.settings.line_ends))
