@@ -40,9 +40,11 @@ std::string settable_column_names(const table_description& table)
 
 const table_description* settable_table(std::string_view name)
 {
-    name = strip_brackets(trim_copy(name));
+    // The trimmed copy must outlive the view taken of it.
+    const std::string trimmed = trim_copy(name);
+    const std::string_view bare = strip_brackets(trimmed);
     for (const table_description* table : settable_tables()) {
-        if (equals_ignoring_case(table->name, name))
+        if (equals_ignoring_case(table->name, bare))
             return table;
     }
     return nullptr;
