@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake ninja-build ccache qt6-base-dev qt6-charts-dev libqt6opengl6-dev
-          libsqlite3-dev libfmt-dev libcli11-dev libgtest-dev xvfb xauth)
+          libsqlite3-dev libfmt-dev libcli11-dev libgtest-dev xvfb xauth clang libclang-rt-14-dev)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")

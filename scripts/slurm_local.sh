@@ -72,7 +72,9 @@ start_munge() {
   "${sudo_cmd[@]}" chown -R munge:munge /etc/munge /run/munge /var/log/munge /var/lib/munge
   "${sudo_cmd[@]}" chmod 0700 /etc/munge
   "${sudo_cmd[@]}" chmod 0400 /etc/munge/munge.key
-  "${sudo_cmd[@]}" runuser -u munge -- /usr/sbin/munged
+  # The daemons must not inherit the lock's descriptor: they would hold it for their whole life
+  # and every later start would wait on it for ever.
+  "${sudo_cmd[@]}" runuser -u munge -- /usr/sbin/munged 9>&-
   for _ in $(seq 50); do munge -n 2>/dev/null | unmunge >/dev/null 2>&1 && return 0; sleep 0.1; done
   echo "munged did not start" >&2
   return 1
@@ -84,8 +86,8 @@ start() {
   install_missing
   [ -f "$conf" ] || write_configuration
   start_munge
-  running slurmctld || slurmctld -f "$conf"
-  running slurmd || slurmd -f "$conf"
+  running slurmctld || slurmctld -f "$conf" 9>&-
+  running slurmd || slurmd -f "$conf" 9>&-
   local state=""
   for _ in $(seq 120); do
     state=$(sinfo -h -o %T 2>/dev/null | head -1 || true)
@@ -108,6 +110,11 @@ stop() {
   done
   echo "Slurm stopped"
 }
+
+# Tests in several processes may start it at once: one at a time.
+mkdir -p "$dir"
+exec 9>"$dir/lock"
+flock 9
 
 case "${1:-}" in
   start) start ;;

@@ -10,6 +10,7 @@ bool cli_session::start(const global_options& options, std::string& error)
 {
     store_ = std::make_unique<qsettings_store>(options.settings_file);
     stored.read(*store_);
+    as_read_ = stored;
     effective = stored;
     if (!options.model.empty())
         set_setting(effective, "Files/VORN2110", options.model, error);
@@ -37,14 +38,15 @@ bool cli_session::start(const global_options& options, std::string& error)
     return true;
 }
 
-bool cli_session::finish()
+bool cli_session::finish(std::string& error)
 {
     if (!store_)
         return true;
     // Only what commands changed reaches the stored settings, never the overrides.
     stored.set_user_selected_variables = effective.set_user_selected_variables;
-    stored.write(*store_);
-    return store_->sync();
+    if (stored.write_changes(*store_, as_read_) == 0)
+        return true;
+    return store_->sync(error);
 }
 
 std::string terminal_text(const std::string& text)
@@ -62,6 +64,15 @@ std::string terminal_text(const std::string& text)
 }
 
 void print_log(const std::string& log) { std::cerr << terminal_text(log); }
+
+std::string one_line(std::string text)
+{
+    for (char& c : text) {
+        if (c == '\t' || c == '\r' || c == '\n')
+            c = ' ';
+    }
+    return text;
+}
 
 bool file_exists(const std::string& path)
 {

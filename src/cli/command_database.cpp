@@ -6,6 +6,7 @@
 #include "shell/all_tables.h"
 #include "shell/project_database.h"
 #include "store/csv_export.h"
+#include "store/table_queries.h"
 
 namespace ivorn {
 
@@ -32,7 +33,12 @@ int command_info(cli_session&, const std::string& db_path)
         print_log(log);
         return exit_failed;
     }
-    for (const table_description* table : all_tables()) {
+    std::vector<const table_description*> tables = all_tables();
+    for (const table_description* table : optional_tables()) {
+        if (table_exists(db, table->name))
+            tables.push_back(table);
+    }
+    for (const table_description* table : tables) {
         const long long rows = db.count_rows(*table, log);
         if (rows < 0) {
             print_log(log);

@@ -7,20 +7,6 @@
 #include "site/control_record_keys.h"
 
 namespace ivorn {
-namespace {
-
-// One line per record, whatever a description holds: tabs and line breaks show as blanks.
-std::string one_line(std::string text)
-{
-    for (char& c : text) {
-        if (c == '\t' || c == '\r' || c == '\n')
-            c = ' ';
-    }
-    return text;
-}
-
-} // namespace
-
 int command_records(cli_session& session, const std::string& db_path)
 {
     console_user_interface ui;

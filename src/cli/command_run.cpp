@@ -1,6 +1,8 @@
 // `ivorn write-inputs`, `precheck` and `run`: the run pipeline on the command line. Ctrl-C during
 // a single run ends the model; during a set of runs the first Ctrl-C is the progress window's
-// Cancel (asked between runs) and a second one also ends the running model.
+// Cancel (asked between runs) and a second one also ends the running model. SIGTERM and SIGHUP
+// (`timeout`, a closed terminal, a batch scheduler) end the model at once: nobody is left to
+// wait for the set to finish.
 #include <unistd.h>
 
 #include <chrono>
@@ -20,11 +22,12 @@ model_launcher* interrupted_launcher = nullptr;
 volatile std::sig_atomic_t interrupts = 0;
 volatile std::sig_atomic_t end_model_on_first_interrupt = 0;
 
-extern "C" void on_run_interrupt(int)
+extern "C" void on_run_interrupt(int signal_number)
 {
     ++interrupts;
     console_user_interface::request_cancel();
-    if ((end_model_on_first_interrupt || interrupts >= 2) && interrupted_launcher)
+    const bool at_once = end_model_on_first_interrupt || interrupts >= 2 || signal_number != SIGINT;
+    if (at_once && interrupted_launcher)
         interrupted_launcher->request_cancel();
 }
 
@@ -71,6 +74,7 @@ private:
 struct run_setup {
     explicit run_setup(cli_session& session, console_user_interface& ui) : session(session), doc(session.effective, ui)
     {
+        doc.fail_if_directory_busy = session.fail_if_busy;
         message_box_texts ignored;
         if (variables.load_output_variables(session.effective.output_variable_file.full_path(), ignored))
             doc.set_run_resources(&launcher, &variables, &session.effective.set_user_selected_variables);
@@ -106,7 +110,8 @@ void catch_interrupts(model_launcher& launcher, bool end_model_at_once)
 {
     interrupted_launcher = &launcher;
     end_model_on_first_interrupt = end_model_at_once ? 1 : 0;
-    std::signal(SIGINT, on_run_interrupt);
+    for (const int signal_number : {SIGINT, SIGTERM, SIGHUP})
+        std::signal(signal_number, on_run_interrupt);
 }
 
 } // namespace
@@ -169,6 +174,25 @@ int command_run_all(cli_session& session, const std::string& db_path, const run_
     for (size_t at = closing.find("\r\n"); at != std::string::npos; at = closing.find("\r\n"))
         closing.erase(at, 1);
     std::cout << closing << '\n';
+    // A set left running on the cluster: its job is what the caller needs next.
+    const size_t submitted = report.log.find("Submitted Slurm job ");
+    if (report.left_running && submitted != std::string::npos)
+        std::cout << report.log.substr(submitted, report.log.find("\r\n", submitted) - submitted) << '\n';
+    setup.doc.close_database();
+    return ok ? exit_ok : exit_failed;
+}
+
+int command_collect(cli_session& session, const std::string& db_path, const std::string& stage)
+{
+    console_user_interface ui;
+    run_setup setup(session, ui);
+    if (!setup.open_all(db_path))
+        return exit_failed;
+    const bool ok = setup.doc.collect_run_set(stage);
+    std::string closing = setup.doc.last_run_set().closing;
+    for (size_t at = closing.find("\r\n"); at != std::string::npos; at = closing.find("\r\n"))
+        closing.erase(at, 1);
+    std::cout << closing;
     setup.doc.close_database();
     return ok ? exit_ok : exit_failed;
 }

@@ -50,11 +50,43 @@ int command_variables_select(cli_session& session, const std::string& name);
 int command_variables_remove(cli_session& session, const std::string& name);
 int command_variables_switches(cli_session& session, const std::string& numbers);
 
+// Scenario sets.
+struct copy_options {
+    std::string db_path;
+    std::int32_t record_id = 0;
+    std::optional<std::int32_t> to;
+    long long count = 1;
+    std::optional<std::string> description;
+};
+// Prints the new records' IDs.
+int command_copy(cli_session& session, const copy_options& options);
+struct set_options {
+    std::string db_path;
+    std::optional<std::int32_t> record_id;
+    std::optional<std::string> records; // "A-B"
+    std::optional<std::int32_t> subarea;
+    std::vector<std::string> assignments; // COLUMN=VALUE
+};
+// Prints the IDs of the records changed.
+int command_set(cli_session& session, const set_options& options);
+struct scenarios_options {
+    std::string db_path;
+    std::int32_t base_id = 0;
+    std::string factors_file;
+    bool grid = false;
+    std::string description_column;
+    std::optional<std::int32_t> subarea;
+    std::optional<std::int32_t> to;
+};
+// Prints ID<TAB>DESCRIPTION of each scenario made.
+int command_scenarios(cli_session& session, const scenarios_options& options);
+
 // Run pipeline. A record ID of 0 means the record at position 1.
 int command_write_inputs(cli_session& session, const std::string& db_path, std::int32_t record_id,
                          const std::string& directory);
 int command_precheck(cli_session& session, const std::string& db_path, std::int32_t record_id, bool all);
 int command_run(cli_session& session, const std::string& db_path, std::int32_t record_id, bool force);
 int command_run_all(cli_session& session, const std::string& db_path, const run_set_options& options);
+int command_collect(cli_session& session, const std::string& db_path, const std::string& stage);
 
 } // namespace ivorn

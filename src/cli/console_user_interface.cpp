@@ -88,6 +88,8 @@ void console_user_interface::progress_set_line(int, const std::string& text)
         print(text);
 }
 
+void console_user_interface::show_waiting(const std::string& text) { print_log(text); }
+
 bool console_user_interface::progress_cancelled() { return cancel_requested != 0; }
 
 void console_user_interface::install_interrupt_cancel() { std::signal(SIGINT, on_interrupt); }

@@ -49,6 +49,7 @@ public:
     void begin_wait_cursor() override {}
     void end_wait_cursor() override {}
     void set_status_text(const std::string&) override {}
+    void show_waiting(const std::string& text) override;
     void refresh_all_views(int) override {}
     void progress_open(int lower, int upper) override;
     void progress_set_position(int position) override;

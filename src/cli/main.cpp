@@ -125,6 +125,46 @@ int main(int argc, char** argv)
     variables_switches->add_option("N", value, "switch numbers 0-29, comma separated")->required();
     variables_switches->callback([&] { action = [&](cli_session& s) { return command_variables_switches(s, value); }; });
 
+    copy_options copy;
+    auto* copy_command = app.add_subcommand("copy", "new control records holding a full copy of a record; prints their IDs");
+    copy_command->add_option("DB", copy.db_path, "the database file")->required();
+    copy_command->add_option("--record", copy.record_id, "the record to copy")->required();
+    copy_command->add_option("--to", copy.to, "the first new ID (default: the next free IDs)");
+    copy_command->add_option("--count", copy.count, "the number of copies (default 1)");
+    copy_command->add_option("--description", copy.description, "the copies' description (default: the original's)");
+    copy_command->callback([&] { action = [&](cli_session& s) { return command_copy(s, copy); }; });
+
+    set_options set;
+    auto* set_command = app.add_subcommand(
+        "set", "change columns of records' tables: COLUMN=VALUE (Control Records), TABLE.COLUMN=VALUE "
+               "(Parameters, Subareas, Management); prints the IDs changed");
+    set_command->add_option("DB", set.db_path, "the database file")->required();
+    auto* set_record = set_command->add_option("--record", set.record_id, "the record ID");
+    auto* set_records = set_command->add_option("--records", set.records, "the records with IDs from A to B: A-B");
+    set_record->excludes(set_records);
+    set_command->add_option("--subarea", set.subarea, "Subareas and Management columns of this subarea (default: every one)");
+    set_command->add_option("ASSIGNMENTS", set.assignments, "COLUMN=VALUE ...")->required();
+    set_command->callback([&] {
+        if (!set.record_id && !set.records)
+            throw CLI::RequiredError("--record or --records");
+        action = [&](cli_session& s) { return command_set(s, set); };
+    });
+
+    scenarios_options scenarios;
+    auto* scenarios_command = app.add_subcommand(
+        "scenarios", "copies of a record, one per row of a factors file (or per combination with --grid), "
+                     "each with its values set; prints ID<TAB>DESCRIPTION");
+    scenarios_command->add_option("DB", scenarios.db_path, "the database file")->required();
+    scenarios_command->add_option("--from", scenarios.base_id, "the record every scenario copies")->required();
+    scenarios_command->add_option("--factors", scenarios.factors_file, "the factors file (CSV)")->required();
+    auto* grid = scenarios_command->add_flag("--grid", scenarios.grid, "columns list each factor's levels; every combination");
+    scenarios_command->add_option("--description-column", scenarios.description_column,
+                                  "the column holding each scenario's description")
+        ->excludes(grid);
+    scenarios_command->add_option("--subarea", scenarios.subarea, "Subareas and Management factors change this subarea only");
+    scenarios_command->add_option("--to", scenarios.to, "the first new ID (default: the next free IDs)");
+    scenarios_command->callback([&] { action = [&](cli_session& s) { return command_scenarios(s, scenarios); }; });
+
     std::int32_t record_id = 0;
     std::string directory;
     bool all_records = false;
@@ -163,18 +203,51 @@ int main(int argc, char** argv)
     run_command->add_flag("--yearly", run_set.create_yearly_table, "create the yearly table")->needs(run_all);
     run_command->add_flag("--watershed", run_set.create_watershed_table, "create the watershed table")->needs(run_all);
     run_command->add_flag("--residue", run_set.create_residue_table, "create the residue output table")->needs(run_all);
+    bool fail_if_busy = false;
+    run_command->add_flag("--fail-if-busy", fail_if_busy, "fail at once when another program is using the model directory");
     run_command
         ->add_option("--jobs", run_set.jobs,
                      "models running at once, each in a job directory of links to the model directory "
                      "(default 1: one at a time in the model directory; 0: one per core)")
         ->check(CLI::Range(0, 1024))
         ->needs(run_all);
+    std::string executor = "local";
+    auto* run_executor = run_command
+                             ->add_option("--executor", executor,
+                                          "where the models run: local (this machine) or slurm (a Slurm job array)")
+                             ->check(CLI::IsMember({"local", "slurm"}))
+                             ->needs(run_all);
+    run_command->add_option("--stage", run_set.slurm.stage,
+                            "slurm: the directory, on a file system the nodes share, for the run directories "
+                            "(default: slurm-runs beside the database)")
+        ->needs(run_executor);
+    run_command->add_option("--partition", run_set.slurm.partition, "slurm: the partition")->needs(run_executor);
+    run_command->add_option("--max-parallel", run_set.slurm.max_parallel, "slurm: tasks running at once (%M of the array)")
+        ->check(CLI::Range(1, 1000000))
+        ->needs(run_executor);
+    run_command->add_option("--time", run_set.slurm.time, "slurm: each task's time limit, as sbatch --time takes it")
+        ->needs(run_executor);
+    run_command->add_option("--sbatch-arg", run_set.slurm.sbatch_args, "slurm: an extra sbatch option (repeatable)")
+        ->allow_extra_args(false)
+        ->needs(run_executor);
+    run_command->add_flag("--no-wait", run_set.slurm.no_wait,
+                          "slurm: submit and return; `ivorn collect` loads the outputs")
+        ->needs(run_executor);
     run_command->callback([&] {
         run_set.stop_on_precheck_error = !no_stop_on_precheck;
+        run_set.use_slurm = executor == "slurm";
         action = [&](cli_session& s) {
+            s.fail_if_busy = fail_if_busy;
             return all_records ? command_run_all(s, db_path, run_set) : command_run(s, db_path, record_id, force_run);
         };
     });
+
+    std::string stage;
+    auto* collect_command = app.add_subcommand("collect", "load the outputs of a Slurm run set submitted with --no-wait");
+    collect_command->add_option("DB", db_path, "the database file")->required();
+    collect_command->add_option("--stage", stage, "the stage directory the set was submitted from, or the set's own")
+        ->required();
+    collect_command->callback([&] { action = [&](cli_session& s) { return command_collect(s, db_path, stage); }; });
 
     try {
         app.parse(argc, argv);
@@ -194,7 +267,10 @@ int main(int argc, char** argv)
         return exit_usage;
     }
     const int status = action ? action(session) : exit_usage;
-    if (!session.finish())
-        std::cerr << "Unable to write the settings.\n";
-    return status;
+    std::string settings_error;
+    if (session.finish(settings_error))
+        return status;
+    // A setting the command changed and could not keep is the command's failure.
+    std::cerr << settings_error;
+    return status == exit_ok ? exit_failed : status;
 }

@@ -142,6 +142,65 @@ bool read_float_field(std::string_view line, int first, int last, float& out)
     return consumed == field.size() && consumed != 0;
 }
 
+bool float_field_overflows(std::string_view line, int first, int last)
+{
+    std::string field;
+    if (line_too_short(line, last) || !cut_field(line, first, last, field))
+        return false;
+    if (field.size() > 27)
+        field.resize(27);
+    char* end = nullptr;
+    const double value = std::strtod(field.c_str(), &end);
+    // "nan" is no number at all: it reads as 0 like any other text.
+    if (end == field.c_str() || std::isnan(value))
+        return false;
+    return std::isinf(value) || std::fabs(value) > std::numeric_limits<float>::max();
+}
+
+bool long_field_overflows(std::string_view line, int first, int last)
+{
+    std::string field;
+    if (line_too_short(line, last) || !cut_field(line, first, last, field))
+        return false;
+    errno = 0;
+    char* end = nullptr;
+    const long long value = std::strtoll(field.c_str(), &end, 10);
+    if (end == field.c_str())
+        return false;
+    return errno == ERANGE || value < std::numeric_limits<std::int32_t>::min()
+           || value > std::numeric_limits<std::int32_t>::max();
+}
+
+std::string field_position(const std::string& path, int line_number, int first, int last)
+{
+    return path + " line " + std::to_string(line_number) + " columns " + std::to_string(first) + "-"
+           + std::to_string(last);
+}
+
+void field_overflow::check_float(std::string_view line, int first_column, int last_column)
+{
+    if (!found() && float_field_overflows(line, first_column, last_column)) {
+        first = first_column;
+        last = last_column;
+        is_float = true;
+    }
+}
+
+void field_overflow::check_long(std::string_view line, int first_column, int last_column)
+{
+    if (!found() && long_field_overflows(line, first_column, last_column)) {
+        first = first_column;
+        last = last_column;
+        is_float = false;
+    }
+}
+
+std::string field_overflow::message(const std::string& path, int line_number) const
+{
+    return std::string(is_float ? "Number beyond a single float: " : "Number beyond a 32-bit integer: ")
+           + field_position(path, line_number, first, last) + "\r\n";
+}
+
 bool read_text_field(std::string_view line, int first, int last, std::string& out)
 {
     std::string field;

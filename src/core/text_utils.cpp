@@ -31,6 +31,49 @@ std::string cut_to_width(std::string_view text, size_t width)
     return std::string(text.substr(0, width));
 }
 
+std::string latin1_to_utf8(std::string_view text)
+{
+    std::string result;
+    result.reserve(text.size());
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            result.push_back(c);
+            continue;
+        }
+        result.push_back(static_cast<char>(0xC0 | (byte >> 6)));
+        result.push_back(static_cast<char>(0x80 | (byte & 0x3F)));
+    }
+    return result;
+}
+
+std::string utf8_to_latin1(std::string_view text)
+{
+    std::string result;
+    result.reserve(text.size());
+    for (size_t i = 0; i < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        size_t length = byte < 0x80 ? 1 : (byte >> 5) == 0x6 ? 2 : (byte >> 4) == 0xE ? 3 : (byte >> 3) == 0x1E ? 4 : 0;
+        bool valid = length > 0 && i + length <= text.size();
+        for (size_t k = 1; valid && k < length; ++k)
+            valid = (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80;
+        if (!valid) {
+            // Not UTF-8 at all (a name stored before names were converted): already single-byte.
+            result.push_back(text[i]);
+            ++i;
+            continue;
+        }
+        if (length == 1)
+            result.push_back(text[i]);
+        else if (length == 2 && byte <= 0xC3)
+            result.push_back(static_cast<char>(((byte & 0x1F) << 6) | (static_cast<unsigned char>(text[i + 1]) & 0x3F)));
+        else
+            result.push_back('?');
+        i += length;
+    }
+    return result;
+}
+
 bool equals_ignoring_case(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size())

@@ -13,6 +13,12 @@ std::string pad_to_width(std::string_view text, size_t width);
 // At most `width` characters of `text` (a cut, never a pad).
 std::string cut_to_width(std::string_view text, size_t width);
 
+// The model's files are single-byte text (Latin-1); the database holds UTF-8. A name crosses
+// over through these two, so that a stored name is always valid UTF-8 and a written one takes
+// exactly one column per character. A character Latin-1 does not have is written as "?".
+std::string latin1_to_utf8(std::string_view text);
+std::string utf8_to_latin1(std::string_view text);
+
 bool equals_ignoring_case(std::string_view a, std::string_view b);
 std::string to_lower_copy(std::string_view text);
 

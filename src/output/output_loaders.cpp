@@ -43,6 +43,7 @@ void set_selected_variables(vorn_output_class& out, const list_output_variable_d
     for (const output_variable_description* variable : *list) {
         if (variable->state == 0)
             continue;
+        out.printed_variables.push_back(trim_copy(variable->name));
         const std::string name = format_printf("%4s", trim_copy(variable->name).c_str());
         if (out.first_printed_variable.empty())
             out.first_printed_variable = name;
@@ -57,10 +58,11 @@ void set_selected_variables(vorn_output_class& out, const list_output_variable_d
 int newer_layout(int vorn_version) { return vorn_version == 806 || vorn_version == 1307 ? 2 : 1; }
 int newest_layout(int vorn_version) { return vorn_version == 1307 ? 3 : newer_layout(vorn_version); }
 
+// The first error stops the load: nothing of it is stored, so reading further files is wasted.
 void call_loaders(vorn_output_class& out, output_sink& sink, const run_output_request& request, std::string& log)
 {
     const auto* list = request.variables;
-    auto on = [list](output_switch k) { return list && list->switch_on(k); };
+    auto on = [list, &out](output_switch k) { return list && list->switch_on(k) && !out.error_flag; };
     auto read_report = [&] {
         out.read_report(sink, request.want_yearly, request.want_watershed, request.want_residue, log);
     };
@@ -109,11 +111,16 @@ bool read_run_outputs(database& db, const run_output_request& request, std::stri
 
     transaction load(db);
     if (!load.begun()) {
+        log += load.failure();
         log += "Unable to begin storing the outputs of run " + std::to_string(request.record_id) + "\r\n";
         return false;
     }
     output_sink sink(db, request.record_id);
-    call_loaders(*out, sink, request, log);
+    if (!sink.remove_run_rows(log))
+        return false;
+    // A model that stopped half way must never pass for finished, whichever reports are loaded.
+    if (out->check_finished(log))
+        call_loaders(*out, sink, request, log);
     if (out->error_flag) {
         log += out->error_text;
         return false;

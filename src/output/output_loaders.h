@@ -34,8 +34,9 @@ struct run_output_request {
 };
 
 // Reads every report the list's switches name, in the model version's order, and stores their
-// rows for the record, replacing its earlier rows in the tables this load writes. All of it is
-// one transaction: on failure (false, with the first error in the log) nothing is changed.
+// rows for the record, replacing its earlier rows in every output table. A main report that
+// lacks "TOTAL RUN TIME" fails the load whatever the switches. All of it is one transaction: on
+// failure (false, with the first error in the log) nothing is changed.
 bool read_run_outputs(database& db, const run_output_request& request, std::string& log);
 
 } // namespace ivorn

@@ -13,20 +13,10 @@ namespace {
 constexpr int max_layer_values = 11; // ten layers and the total
 using layer_values = std::array<float, max_layer_values>;
 
-// Reads `count` lines; at the end of the file the last line read stays in the buffer.
-bool read_lines(loader_file& file, int count)
-{
-    for (int i = 0; i < count; ++i) {
-        if (!file.next())
-            return false;
-    }
-    return true;
-}
-
-void read_layer_values(const std::string& line, int columns, layer_values& values)
+void read_layer_values(loader_file& file, int columns, layer_values& values)
 {
     for (int i = 0; i < columns; ++i)
-        values[static_cast<size_t>(i)] = float_field(line, 20 + 8 * i, 27 + 8 * i);
+        values[static_cast<size_t>(i)] = file.real(20 + 8 * i, 27 + 8 * i);
 }
 
 struct acn_block {
@@ -36,26 +26,33 @@ struct acn_block {
     layer_values carbon{}, nitrogen{}, salt{};
 };
 
-// False at the end of the file (or a block cut short by it).
+// False at the end of the file. The file may end only between blocks: a block cut short by the
+// end of the file is recorded as an error, never stored with the values of another line.
 bool read_block(loader_file& file, int variant, acn_block& block)
 {
-    if (!read_lines(file, 3))
+    if (is_blank_line(file.reader.remaining()) || !file.next())
         return false;
-    block.year = int_field(file.line, 10, 13);
-    if (!read_lines(file, 1))
+    ++file.data_lines;
+    const char* const inside = "a block of organic carbon and nitrogen";
+    if (!file.skip_within(2, inside))
         return false;
-    block.subarea = int_field(file.line, 15, variant == 2 ? 22 : 18);
-    read_lines(file, 21);
+    block.year = file.integer(10, 13);
+    if (!file.skip_within(1, inside))
+        return false;
+    block.subarea = file.integer(15, variant == 2 ? 22 : 18);
+    if (!file.skip_within(21, inside))
+        return false;
     const int columns = (static_cast<int>(file.line.size()) - 19) / 8;
     block.columns = std::clamp(columns, 0, max_layer_values);
-    read_layer_values(file.line, block.columns, block.carbon);
-    read_lines(file, 6);
-    read_layer_values(file.line, block.columns, block.nitrogen);
-    if (!read_lines(file, 2))
+    read_layer_values(file, block.columns, block.carbon);
+    if (!file.skip_within(6, inside))
+        return false;
+    read_layer_values(file, block.columns, block.nitrogen);
+    if (!file.skip_within(2, inside))
         return false;
     if (variant != 2)
-        read_layer_values(file.line, block.columns, block.salt);
-    return true;
+        read_layer_values(file, block.columns, block.salt);
+    return !file.stopped();
 }
 
 // The total stands in the last column; the layers are the columns before it.
@@ -101,10 +98,9 @@ bool write_salt_row(vorn_output_class& out, bulk_inserter& row, acn_block& block
 
 bool load_organic_carbon_nitrogen(vorn_output_class& out, output_sink& sink, int variant, std::string& log)
 {
-    loader_file file;
-    if (!open_loader_file(out, file, ".ACN", log))
+    loader_file file(out);
+    if (!open_loader_file(out, file, ".ACN", log) || !file.skip_headings(variant == 2 ? 8 : 7))
         return false;
-    file.skip(variant == 2 ? 8 : 7);
     bulk_inserter* organic = open_output_table(out, sink, organic_c_and_n_output_table(),
                                                "Cannot open table Organic N and C Output");
     if (!organic)
@@ -122,7 +118,7 @@ bool load_organic_carbon_nitrogen(vorn_output_class& out, output_sink& sink, int
         if (variant != 2 && has_salt && !write_salt_row(out, *salt, block))
             return false;
     }
-    return true;
+    return file.finish(log);
 }
 
 } // namespace ivorn

@@ -44,10 +44,9 @@ const crop_yield_keys crop_yield_key_columns[2] = {{{6, 9}, {15, 19}, {21, 24}},
 
 bool load_annual_crop_yields(vorn_output_class& out, output_sink& sink, int variant, std::string& log)
 {
-    loader_file file;
-    if (!open_loader_file(out, file, ".ACY", log))
+    loader_file file(out);
+    if (!open_loader_file(out, file, ".ACY", log) || !file.skip_headings(variant == 2 ? 9 : 8))
         return false;
-    file.skip(variant == 2 ? 9 : 8);
     const table_description& table = crop_yield_output_table();
     bulk_inserter* row = open_output_table(out, sink, table, "Cannot open table Crop Yield Output");
     if (!row)
@@ -58,11 +57,11 @@ bool load_annual_crop_yields(vorn_output_class& out, output_sink& sink, int vari
     const auto columns = column_positions(table, names);
     const crop_yield_keys& keys = crop_yield_key_columns[variant == 2 ? 1 : 0];
     int skipped = 0;
-    while (file.next()) {
-        if (is_blank_line(file.line))
-            continue;
-        const int subarea = int_field(file.line, keys.subarea.first, keys.subarea.last);
-        const int year = int_field(file.line, keys.year.first, keys.year.last);
+    while (file.next_data()) {
+        const int subarea = file.integer(keys.subarea.first, keys.subarea.last);
+        const int year = file.integer(keys.year.first, keys.year.last);
+        if (file.stopped())
+            return false;
         if (!inside_crop_tables(subarea, year)) {
             ++skipped;
             continue;
@@ -76,8 +75,10 @@ bool load_annual_crop_yields(vorn_output_class& out, output_sink& sink, int vari
         std::array<float, crop_yield_values.size()> values{};
         for (size_t i = 0; i < values.size(); ++i) {
             const column_range& range = variant == 2 ? crop_yield_values[i].variant_2 : crop_yield_values[i].variant_1;
-            values[i] = float_field(file.line, range.first, range.last);
+            values[i] = file.real(range.first, range.last);
         }
+        if (file.stopped())
+            return false;
         crop->nitrogen_applied[static_cast<size_t>(year - 1)] = values[nitrogen_applied];
         crop->phosphorus_applied[static_cast<size_t>(year - 1)] = values[phosphorus_applied];
         if (!out.in_relative_window(year))
@@ -92,7 +93,7 @@ bool load_annual_crop_yields(vorn_output_class& out, output_sink& sink, int vari
             return false;
     }
     note_skipped_lines(log, skipped, file.path);
-    return true;
+    return file.finish(log);
 }
 
 } // namespace ivorn

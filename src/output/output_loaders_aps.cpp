@@ -51,10 +51,10 @@ void set_keys(bulk_inserter& row, std::int32_t run_id, const subarea_year& curre
 
 bool load_annual_pesticides(vorn_output_class& out, output_sink& sink, int variant, std::string& log)
 {
-    loader_file file;
-    if (!open_loader_file(out, file, ".APS", log, "Unable to open .APS output file"))
+    loader_file file(out);
+    if (!open_loader_file(out, file, ".APS", log, "Unable to open .APS output file")
+        || !file.skip_headings(variant == 2 ? 10 : 9))
         return false;
-    file.skip(variant == 2 ? 10 : 9);
     bulk_inserter* annual = open_output_table(out, sink, annual_pesticide_output_table(),
                                               "Cannot open table Annual Pesticide Output");
     if (!annual)
@@ -71,16 +71,23 @@ bool load_annual_pesticides(vorn_output_class& out, output_sink& sink, int varia
     const int name_column = annual_pesticide_output_2_table().column_index("Pesticide Name");
 
     subarea_year current;
-    while (file.next()) {
-        if (is_blank_line(file.line))
-            continue;
+    while (file.next_data()) {
         if (starts_subarea_year(file.line)) {
-            current.subarea = int_field(file.line, 1, 6);
-            current.said = int_field(file.line, 7, 11);
-            current.year = int_field(file.line, 17, 21);
+            current.subarea = file.integer(1, 6);
+            current.said = file.integer(7, 11);
+            current.year = file.integer(17, 21);
             for (size_t i = 0; i < current.values.size(); ++i)
-                current.values[i] = float_field(file.line, subarea_year_values[i].first, subarea_year_values[i].last);
+                current.values[i] = file.real(subarea_year_values[i].first, subarea_year_values[i].last);
         }
+        std::array<float, pesticide_columns.size()> amounts{};
+        if (file.line.size() > 70) {
+            for (size_t i = 0; i < amounts.size(); ++i) {
+                const int first = 87 + 13 * static_cast<int>(i);
+                amounts[i] = file.real(first, first + 12);
+            }
+        }
+        if (file.stopped())
+            return false;
         if (!out.in_relative_window(current.year))
             continue;
         set_keys(*annual, out.run_id, current);
@@ -91,15 +98,13 @@ bool load_annual_pesticides(vorn_output_class& out, output_sink& sink, int varia
         if (file.line.size() <= 70)
             continue;
         set_keys(*pesticide, out.run_id, current);
-        pesticide->set(name_column, field_value(trim_copy(field_of(file.line, 71, 86))));
-        for (size_t i = 0; i < amount_columns.size(); ++i) {
-            const int first = 87 + 13 * static_cast<int>(i);
-            pesticide->set_single(amount_columns[i], float_field(file.line, first, first + 12) * out.small_mass);
-        }
+        pesticide->set(name_column, field_value(latin1_to_utf8(trim_copy(field_of(file.line, 71, 86)))));
+        for (size_t i = 0; i < amount_columns.size(); ++i)
+            pesticide->set_single(amount_columns[i], amounts[i] * out.small_mass);
         if (!insert_output_row(out, *pesticide))
             return false;
     }
-    return true;
+    return file.finish(log);
 }
 
 } // namespace ivorn

@@ -38,18 +38,17 @@ constexpr int first_value_column = 2; // after Id and Year
 
 bool load_annual_watershed(vorn_output_class& out, output_sink& sink, int variant, std::string& log)
 {
-    loader_file file;
-    if (!open_loader_file(out, file, ".AWP", log))
+    loader_file file(out);
+    if (!open_loader_file(out, file, ".AWP", log) || !file.skip_headings(variant == 1 ? 8 : 10))
         return false;
-    file.skip(variant == 1 ? 8 : 10);
     bulk_inserter* row = open_output_table(out, sink, annual_watershed_output_table(),
                                            "Cannot open table Annual Watershed Output");
     if (!row)
         return false;
-    while (file.next()) {
-        if (is_blank_line(file.line))
-            continue;
-        const int year = int_field(file.line, 6, 9);
+    while (file.next_data()) {
+        const int year = file.integer(6, 9);
+        if (file.stopped())
+            return false;
         if (!out.in_calendar_window(year))
             continue;
         row->set_integer(0, out.run_id);
@@ -63,13 +62,13 @@ bool load_annual_watershed(vorn_output_class& out, output_sink& sink, int varian
             for (int i = 0; i < run.count; ++i) {
                 const int first = 10 + 10 * (run.first_in_file + i);
                 row->set_single(first_value_column + run.first_value + i,
-                                out.convert(float_field(file.line, first, first + 9), run.factor));
+                                out.convert(file.real(first, first + 9), run.factor));
             }
         }
-        if (!insert_output_row(out, *row))
+        if (file.stopped() || !insert_output_row(out, *row))
             return false;
     }
-    return true;
+    return file.finish(log);
 }
 
 } // namespace ivorn

@@ -13,15 +13,44 @@
 
 namespace ivorn {
 
+// One report file being loaded. What is wrong with its lines (a file that ends before its data,
+// a last line cut off, a number no single float holds) is recorded in the output object, so that
+// the whole load fails and leaves the database as it was.
 struct loader_file {
+    explicit loader_file(vorn_output_class& owner) : out(owner) {}
+
+    vorn_output_class& out;
     line_reader reader;
     std::string line;
     std::string path;
+    int data_lines = 0;
+    int stars = 0;
 
-    bool next() { return reader.next_line(line); }
-    // Reads and drops `count` lines; false at the end of the file.
-    bool skip(int count);
+    // The next line; false at the end of the file, and also (recorded) at a last line that lost
+    // its line end: a model that stopped writing, or a full disk, leaves such a line.
+    bool next();
+    // The next line that is not blank, counted as a data line.
+    bool next_data();
+    // Drops the heading lines; false (recorded) when the file ends first.
+    bool skip_headings(int count);
+    // Drops `count` lines inside the data; false (recorded, naming `what`) when the file ends first.
+    bool skip_within(int count, std::string_view what);
+    // End of the data: false (recorded) when the file held none; the star count goes to the log.
+    bool finish(std::string& log);
+    // Fields of the current line. A field printed as stars reads as 0 and is counted; a number
+    // beyond its type is recorded as an error and reads as 0.
+    float real(int first, int last) { return real(line, reader.line_number(), first, last); }
+    int integer(int first, int last) { return integer(line, reader.line_number(), first, last); }
+    // The same for a line read earlier, numbered `line_number` in the file.
+    float real(const std::string& text, int line_number, int first, int last);
+    int integer(const std::string& text, int line_number, int first, int last);
+    // True once anything stopped this load.
+    bool stopped() const { return out.error_flag; }
+    std::string where() const;
 };
+
+// "N fields printed as stars in FILE", when there were any.
+void note_stars(std::string& log, int stars, const std::string& path);
 
 // Opens base name + extension; on failure records `open_message` with the file name as detail.
 bool open_loader_file(vorn_output_class& out, loader_file& file, std::string_view extension, std::string& log,
@@ -34,8 +63,6 @@ bulk_inserter* open_output_table(vorn_output_class& out, output_sink& sink, cons
 bool insert_output_row(vorn_output_class& out, bulk_inserter& row);
 
 bool is_blank_line(std::string_view line);
-int int_field(std::string_view line, int first, int last);
-float float_field(std::string_view line, int first, int last);
 
 // Position of each named column, looked up once per table.
 template <size_t N>

@@ -14,7 +14,7 @@ bool load_monthly_swat(vorn_output_class& out, output_sink& sink, int variant, s
                                            "Cannot open table Monthly SWAT Output");
     if (!row)
         return false;
-    loader_file file;
+    loader_file file(out);
     if (!open_loader_file(out, file, ".MSW", log))
         return false;
     std::vector<std::string> names;
@@ -24,23 +24,26 @@ bool load_monthly_swat(vorn_output_class& out, output_sink& sink, int variant, s
     const std::array<swat_columns, 6> values = {{{11, 22}, {23, 33}, {34, 44}, {45, 55}, {56, 66}, {67, 77}}};
     const std::array<unit_factor, 6> factors = {unit_factor::depth, unit_factor::tonnage, unit_factor::mass,
                                                 unit_factor::mass,  unit_factor::mass,    unit_factor::mass};
-    while (file.next()) {
-        if (is_blank_line(file.line))
-            continue;
-        const int year = int_field(file.line, 1, 5);
+    while (file.next_data()) {
+        const int year = file.integer(1, 5);
+        const int month = file.integer(6, 10);
+        if (file.stopped())
+            return false;
         if (!out.in_calendar_window(year))
             continue;
+        std::array<float, values.size()> month_values{};
+        for (size_t i = 0; i < values.size(); ++i)
+            month_values[i] = out.convert(file.real(values[i].first, values[i].last), factors[i]);
         const int pesticides = swat_pesticides_on_line(file.line, monthly_swat_layout, names.size());
         for (int k = 0; k < std::max(pesticides, 1); ++k) {
             row->set_integer(0, out.run_id);
             row->set_integer(1, year);
-            row->set_integer(2, int_field(file.line, 6, 10));
+            row->set_integer(2, month);
             for (size_t i = 0; i < values.size(); ++i)
-                row->set_single(3 + static_cast<int>(i),
-                                out.convert(float_field(file.line, values[i].first, values[i].last), factors[i]));
+                row->set_single(3 + static_cast<int>(i), month_values[i]);
             if (pesticides > 0) {
                 float q = 0.0f, y = 0.0f;
-                swat_pesticide_amounts(file.line, monthly_swat_layout, k, {78, 88}, {89, 99}, q, y);
+                swat_pesticide_amounts(file, monthly_swat_layout, k, {78, 88}, {89, 99}, q, y);
                 row->set(9, field_value(names[static_cast<size_t>(k)]));
                 row->set_single(10, q * out.small_mass);
                 row->set_single(11, y * out.small_mass);
@@ -49,11 +52,11 @@ bool load_monthly_swat(vorn_output_class& out, output_sink& sink, int variant, s
                 row->set(10, field_value{});
                 row->set(11, field_value{});
             }
-            if (!insert_output_row(out, *row))
+            if (file.stopped() || !insert_output_row(out, *row))
                 return false;
         }
     }
-    return true;
+    return file.finish(log);
 }
 
 } // namespace ivorn

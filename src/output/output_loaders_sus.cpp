@@ -7,15 +7,14 @@ namespace ivorn {
 
 bool load_subarea_summary(vorn_output_class& out, std::string& log)
 {
-    loader_file file;
-    if (!open_loader_file(out, file, ".SUS", log))
+    loader_file file(out);
+    if (!open_loader_file(out, file, ".SUS", log) || !file.skip_headings(8))
         return false;
-    file.skip(8);
     int skipped = 0;
-    while (file.next()) {
-        if (is_blank_line(file.line))
-            continue;
-        const int subarea = int_field(file.line, 9, 13);
+    while (file.next_data()) {
+        const int subarea = file.integer(9, 13);
+        if (file.stopped())
+            return false;
         if (!inside_crop_tables(subarea, 1)) {
             ++skipped;
             continue;
@@ -35,7 +34,7 @@ bool load_subarea_summary(vorn_output_class& out, std::string& log)
         }
     }
     note_skipped_lines(log, skipped, file.path);
-    return true;
+    return file.finish(log);
 }
 
 } // namespace ivorn

@@ -20,7 +20,7 @@ struct swat_file_layout {
 };
 
 // Drops the heading lines, keeps the pesticide names of the last one and drops two more lines;
-// false when the file ends first.
+// false (recorded) when the file ends first.
 bool read_swat_heading(loader_file& file, int heading_lines, const swat_file_layout& layout,
                        std::vector<std::string>& names);
 // Pesticide columns the line holds, bounded by the names read.
@@ -30,7 +30,7 @@ struct swat_columns {
     int first, last;
 };
 // Pesticide k's runoff (Qpst) and sediment (Ypst) amounts, given pesticide 0's columns.
-void swat_pesticide_amounts(const std::string& line, const swat_file_layout& layout, int k, swat_columns qpst,
+void swat_pesticide_amounts(loader_file& file, const swat_file_layout& layout, int k, swat_columns qpst,
                             swat_columns ypst, float& q, float& y);
 
 extern const swat_file_layout monthly_swat_layout;

@@ -17,7 +17,7 @@ bool load_daily_swat(vorn_output_class& out, output_sink& sink, int variant, std
                                                  "Cannot open table SWAT Pesticide Output");
     if (!pesticide)
         return false;
-    loader_file file;
+    loader_file file(out);
     if (!open_loader_file(out, file, ".SWT", log))
         return false;
     std::vector<std::string> names;
@@ -28,35 +28,43 @@ bool load_daily_swat(vorn_output_class& out, output_sink& sink, int variant, std
         row.set_integer(1, year);
         row.set_integer(2, day);
     };
-    while (file.next()) {
-        if (is_blank_line(file.line))
-            continue;
-        const int day = int_field(file.line, 1, 5);
-        const int year = int_field(file.line, 6, 10);
+    while (file.next_data()) {
+        const int day = file.integer(1, 5);
+        const int year = file.integer(6, 10);
+        if (file.stopped())
+            return false;
         if (!out.in_calendar_window(year))
             continue;
-        const float water = float_field(file.line, 12, 28);
-        const float soil = float_field(file.line, 29, 45);
+        const float water = file.real(12, 28);
+        const float soil = file.real(29, 45);
+        const float n_sediment = file.real(46, 62);
+        const float p_sediment = file.real(63, 79);
+        const float n_runoff = file.real(80, 96);
+        const float p_runoff = file.real(97, 113);
+        if (file.stopped())
+            return false;
         if (water > 0.0f) {
             set_day(*runoff, year, day);
             runoff->set_single(3, water * out.depth);
-            runoff->set_single(4, float_field(file.line, 80, 96) * out.mass);
-            runoff->set_single(5, float_field(file.line, 97, 113) * out.mass);
+            runoff->set_single(4, n_runoff * out.mass);
+            runoff->set_single(5, p_runoff * out.mass);
             if (!insert_output_row(out, *runoff))
                 return false;
         }
         if (soil > 0.0f) {
             set_day(*sediment, year, day);
             sediment->set_single(3, soil * out.tonnage);
-            sediment->set_single(4, float_field(file.line, 46, 62) * out.mass);
-            sediment->set_single(5, float_field(file.line, 63, 79) * out.mass);
+            sediment->set_single(4, n_sediment * out.mass);
+            sediment->set_single(5, p_sediment * out.mass);
             if (!insert_output_row(out, *sediment))
                 return false;
         }
         const int pesticides = swat_pesticides_on_line(file.line, daily_swat_layout, names.size());
         for (int k = 0; k < pesticides; ++k) {
             float q = 0.0f, y = 0.0f;
-            swat_pesticide_amounts(file.line, daily_swat_layout, k, {114, 130}, {131, 147}, q, y);
+            swat_pesticide_amounts(file, daily_swat_layout, k, {114, 130}, {131, 147}, q, y);
+            if (file.stopped())
+                return false;
             if (!(q > 0.0f || y > 0.0f))
                 continue;
             set_day(*pesticide, year, day);
@@ -67,7 +75,7 @@ bool load_daily_swat(vorn_output_class& out, output_sink& sink, int variant, std
                 return false;
         }
     }
-    return true;
+    return file.finish(log);
 }
 
 } // namespace ivorn

@@ -12,14 +12,20 @@ const std::string& run_column_of(const table_description& table)
     return table.columns[static_cast<size_t>(farm >= 0 ? farm : 0)].name;
 }
 
-bulk_inserter* output_sink::open_replacing(const table_description& table, const std::string& column,
-                                           std::int64_t value, std::string& log)
+bool output_sink::remove_run_rows(std::string& log)
+{
+    for (const table_description* table : run_output_tables()) {
+        if (delete_rows(db_, *table, filter_by(run_column_of(*table), field_value(std::int64_t{run_id_})), log) < 0)
+            return false;
+    }
+    return true;
+}
+
+bulk_inserter* output_sink::open_prepared(const table_description& table, std::string& log)
 {
     auto found = open_.find(&table);
     if (found != open_.end())
         return found->second.get();
-    if (delete_rows(db_, table, filter_by(column, field_value(value)), log) < 0)
-        return nullptr;
     auto inserter = std::make_unique<bulk_inserter>();
     if (!inserter->prepare(db_, table, log))
         return nullptr;
@@ -28,12 +34,24 @@ bulk_inserter* output_sink::open_replacing(const table_description& table, const
 
 bulk_inserter* output_sink::open(const table_description& table, std::string& log)
 {
-    return open_replacing(table, run_column_of(table), run_id_, log);
+    return open_prepared(table, log);
 }
 
 bulk_inserter* output_sink::open_selected_variables(long select_id, std::string& log)
 {
-    return open_replacing(selected_variables_table(), "Select Id", select_id, log);
+    const table_description& table = selected_variables_table();
+    if (open_.find(&table) == open_.end()
+        && delete_rows(db_, table, filter_by("Select Id", field_value(std::int64_t{select_id})), log) < 0)
+        return nullptr;
+    return open_prepared(table, log);
+}
+
+bool output_sink::has_selected_variables(long select_id, std::string& log)
+{
+    recordset set;
+    return set.open(db_, selected_variables_table(), filter_by("Select Id", field_value(std::int64_t{select_id})), log,
+                    recordset::mode::read_only)
+           && !set.is_empty();
 }
 
 long long output_sink::rows_written() const

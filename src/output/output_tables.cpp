@@ -4,6 +4,7 @@
 #include "output/output_tables.h"
 
 #include <string>
+#include <vector>
 
 namespace ivorn {
 
@@ -307,6 +308,17 @@ const table_description& monthly_subarea_output_table()
 {
     static const table_description table = build_monthly_subarea_output();
     return table;
+}
+
+const std::vector<const table_description*>& run_output_tables()
+{
+    static const std::vector<const table_description*> tables = {
+        &average_output_table(),          &yearly_output_table(),         &annual_pesticide_output_table(),
+        &annual_pesticide_output_2_table(), &annual_watershed_output_table(), &watershed_output_table(),
+        &residue_output_table(),          &monthly_swat_output_table(),   &swat_output_table(),
+        &swat_output_2_table(),           &swat_pesticide_output_table(), &crop_yield_output_table(),
+        &organic_c_and_n_output_table(),  &soil_salt_output_table(),      &monthly_subarea_output_table()};
+    return tables;
 }
 
 } // namespace ivorn

@@ -2,6 +2,8 @@
 // loaded report or output file. Rows are only ever appended; none has a primary key.
 #pragma once
 
+#include <vector>
+
 #include "store/table_description.h"
 
 namespace ivorn {
@@ -22,5 +24,8 @@ const table_description& crop_yield_output_table();
 const table_description& organic_c_and_n_output_table();
 const table_description& soil_salt_output_table();
 const table_description& monthly_subarea_output_table();
+
+// Every table above whose rows belong to one run (all but Selected Variables).
+const std::vector<const table_description*>& run_output_tables();
 
 } // namespace ivorn

@@ -84,9 +84,13 @@ bool vorn_output_class::place_crop(int subarea, int year_index, const std::strin
         ++slot.harvest_count;
         return true;
     }
-    record_error(format_printf("Report exceeds the limit of %d crops in subarea %d", max_subarea_crops, subarea + 1),
-                 name);
-    return false;
+    // The report names more crops than a subarea keeps: the run still loads without this one,
+    // and the log says so once.
+    const std::string note = format_printf("Crop %s of subarea %d left out: a subarea keeps at most %d crops\r\n",
+                                           name.c_str(), subarea + 1, max_subarea_crops);
+    if (notes.find(note) == std::string::npos)
+        notes += note;
+    return true;
 }
 
 bool vorn_output_class::read_crop_yields(int subarea, int year)
@@ -97,7 +101,10 @@ bool vorn_output_class::read_crop_yields(int subarea, int year)
             record_error("Cannot find yearly crop info\n", format_printf("year = %d field = %d", year, subarea));
             return false;
         }
-        std::replace(line_.begin(), line_.end(), '*', '0');
+        if (line_.find('*') != std::string::npos) {
+            ++report_stars;
+            std::replace(line_.begin(), line_.end(), '*', '0');
+        }
         std::vector<char> name(line_.size() + 1, '\0');
         yield_line crop;
         const int items = scan_yield_line(vorn_version, line_, name, crop);

@@ -4,7 +4,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include <algorithm>
+
+#include "core/field_readers.h"
 #include "core/text_utils.h"
+#include "output/summary_tables.h"
 #include "output/vorn_output_class.h"
 
 namespace ivorn {
@@ -56,8 +60,13 @@ vorn_output_class::line_step vorn_output_class::variable_step(int subarea, int y
         auto& residue = subareas[static_cast<size_t>(subarea)].monthly_residue[static_cast<size_t>(year_index)];
         for (int m = 0; m < months_per_year; ++m) {
             const int first = 6 + layout.column_width * m;
-            const std::string month(field_of(line_, first, first + layout.column_width - 1));
+            const int last = first + layout.column_width - 1;
+            const std::string month(field_of(line_, first, last));
             float amount = 0.0f;
+            if (float_field_overflows(without_line_end(line_), first, last)) {
+                record_error("Number beyond a single float", field_position(report_.path(), report_.line_number(), first, last));
+                return line_step::failed;
+            }
             if (std::sscanf(month.c_str(), "%f", &amount) == 1 && std::abs(amount) <= 3.4e38f)
                 residue[static_cast<size_t>(m)] = amount;
         }
@@ -68,12 +77,26 @@ vorn_output_class::line_step vorn_output_class::variable_step(int subarea, int y
     return set_yearly_value(subarea, variable, year_index, value) ? line_step::next : line_step::failed;
 }
 
+// A variable's line or the table's end line: a page heading never starts with those, though the
+// names of one or two letters leave column 3 blank as a heading does.
+bool vorn_output_class::starts_table_line() const
+{
+    if (end_of_monthly_table(true))
+        return true;
+    const std::string word = first_word(line_, 10);
+    if (word.empty())
+        return false;
+    auto named = [&word](const std::string& name) { return trim_copy(name) == word; };
+    return std::any_of(variable_names.begin(), variable_names.end(), named)
+           || std::any_of(printed_variables.begin(), printed_variables.end(), named) || is_summary_variable(word);
+}
+
 void vorn_output_class::skip_page_heading()
 {
     // A page eject inside a table is followed by a heading whose lines leave column 3 blank.
     if (!next_line())
         return;
-    while (line_.size() < 3 || line_[2] == ' ' || line_[2] == '\n') {
+    while ((line_.size() < 3 || line_[2] == ' ' || line_[2] == '\n') && !starts_table_line()) {
         if (!next_line())
             return;
     }
@@ -86,8 +109,11 @@ void vorn_output_class::read_yearly_soil_values(int subarea, int year_index)
     subarea_output& sa = subareas[static_cast<size_t>(subarea)];
     year_values* targets[3] = {&sa.yearly_soil_1, &sa.yearly_soil_2, &sa.yearly_soil_3};
     for (int i = 0; i < items && i < 3; ++i) {
-        if (std::abs(values[i]) <= 3.4e38f)
-            (*targets[i])[static_cast<size_t>(year_index)] = values[i];
+        if (!(std::abs(values[i]) <= 3.4e38f)) {
+            record_error("Number beyond a single float", report_.path() + " line " + std::to_string(report_.line_number()));
+            return;
+        }
+        (*targets[i])[static_cast<size_t>(year_index)] = values[i];
     }
 }
 

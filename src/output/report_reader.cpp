@@ -4,10 +4,28 @@
 #include <climits>
 
 #include "core/text_utils.h"
+#include "output/output_loaders_common.h"
 #include "output/summary_tables.h"
 #include "output/vorn_output_class.h"
 
 namespace ivorn {
+namespace {
+
+// "TOTAL RUN TIME" at column 11 of a line that goes on after it, as the line search takes it;
+// one pass over the text, since a report may run to many megabytes.
+bool holds_total_run_time(std::string_view text)
+{
+    constexpr std::string_view target = "TOTAL RUN TIME";
+    for (size_t at = text.find(target); at != std::string_view::npos; at = text.find(target, at + 1)) {
+        const bool at_column_11 = at >= 10 && (at == 10 || text[at - 11] == '\n')
+                                  && text.substr(at - 10, 10).find('\n') == std::string_view::npos;
+        if (at_column_11 && at + target.size() < text.size())
+            return true;
+    }
+    return false;
+}
+
+} // namespace
 
 bool vorn_output_class::report_not_finished(std::string& log)
 {
@@ -24,6 +42,19 @@ void vorn_output_class::count_crops()
         while (sa.crop_count < max_subarea_crops && !sa.crop_yields[static_cast<size_t>(sa.crop_count)].name.empty())
             ++sa.crop_count;
     }
+}
+
+bool vorn_output_class::check_finished(std::string& log)
+{
+    const std::string path = report_path(".OUT");
+    const line_reader::open_result opened = report_.open(path, log);
+    if (opened == line_reader::open_result::missing)
+        return true;
+    if (opened != line_reader::open_result::opened) {
+        record_error("Unable to open output file", path);
+        return false;
+    }
+    return holds_total_run_time(report_.remaining()) || report_not_finished(log);
 }
 
 bool vorn_output_class::read_report(output_sink& sink, bool want_yearly, bool want_watershed, bool want_residue,
@@ -61,6 +92,8 @@ bool vorn_output_class::read_report(output_sink& sink, bool want_yearly, bool wa
     write_summary_tables(*this, sink, want_watershed, want_residue);
     if (want_yearly)
         write_yearly_output(*this, sink);
+    log += notes;
+    note_stars(log, report_stars, path);
     return !error_flag;
 }
 

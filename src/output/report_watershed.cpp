@@ -30,8 +30,16 @@ bool vorn_output_class::read_watershed_table(int year_index)
             return false;
         }
         auto& months = watershed[static_cast<size_t>(v)][static_cast<size_t>(year_index)];
-        for (int m = 0; m < months_per_year; ++m)
-            read_float_field(line_, 6 + width * m, 5 + width * (m + 1), months[static_cast<size_t>(m)]);
+        for (int m = 0; m < months_per_year; ++m) {
+            const int first = 6 + width * m;
+            const int last = 5 + width * (m + 1);
+            read_float_field(without_line_end(line_), first, last, months[static_cast<size_t>(m)]);
+            if (float_field_overflows(without_line_end(line_), first, last)) {
+                record_error("Number beyond a single float",
+                             field_position(report_.path(), report_.line_number(), first, last));
+                return false;
+            }
+        }
     }
     return true;
 }

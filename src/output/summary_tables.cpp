@@ -2,6 +2,7 @@
 // the duration's year slot, the yearly rows its values at each year.
 #include "output/summary_tables.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <vector>
@@ -287,6 +288,13 @@ bool write_watershed_output(vorn_output_class& out, output_sink& sink)
 
 } // namespace
 
+bool is_summary_variable(std::string_view name)
+{
+    auto named = [name](const report_value_column& value) { return trim_copy(value.variable) == name; };
+    return name == "RSD" || std::any_of(std::begin(report_values), std::end(report_values), named)
+           || std::any_of(std::begin(yearly_only_values), std::end(yearly_only_values), named);
+}
+
 float convert_selected_value(float value, const std::string& english_unit_label, bool english)
 {
     if (!english)
@@ -308,7 +316,11 @@ float convert_selected_value(float value, const std::string& english_unit_label,
 
 bool write_summary_tables(vorn_output_class& out, output_sink& sink, bool want_watershed, bool want_residue)
 {
-    if (out.selection_changed && !write_selected_variables(out, sink))
+    // The flag belongs to the application, not to this database: another project database may
+    // never have been given this counter's rows, and its Select Id must still decode.
+    std::string ignored;
+    const bool write_selection = out.selection_changed || !sink.has_selected_variables(out.select_id, ignored);
+    if (write_selection && !write_selected_variables(out, sink))
         return false;
     bulk_inserter* row = open_table(out, sink, average_output_table());
     if (!row)

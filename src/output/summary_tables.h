@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "output/output_sink.h"
 #include "output/vorn_output_class.h"
@@ -14,6 +15,9 @@ namespace ivorn {
 // Watershed Output when asked. A table that cannot be written records an error in `out`.
 bool write_summary_tables(vorn_output_class& out, output_sink& sink, bool want_watershed, bool want_residue);
 bool write_yearly_output(vorn_output_class& out, output_sink& sink);
+
+// Whether a variable name (without blanks) is one the summary tables read from the report.
+bool is_summary_variable(std::string_view name);
 
 // One selected variable's value in the unit its English label names (unchanged with English
 // units off or for any other label).

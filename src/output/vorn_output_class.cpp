@@ -29,6 +29,8 @@ void vorn_output_class::reset()
     error_flag = false;
     error_text.clear();
     selected_variables_written = false;
+    notes.clear();
+    report_stars = 0;
 }
 
 void vorn_output_class::record_error(std::string_view text)
@@ -154,6 +156,7 @@ bool vorn_output_class::set_yearly_value(int subarea, int variable, int year, st
     if (text.compare(0, 9, "*********") == 0) {
         text = "9999999.";
         status = 2;
+        ++report_stars;
     }
     float value = 0.0f;
     if (!scan_float(text, value)) {

@@ -96,6 +96,9 @@ public:
     std::string first_printed_variable;
     std::string last_printed_variable;
     std::array<selected_output_variable, max_report_selected> selected{};
+    // Every variable the list has the model print, without blanks: a line that starts with one
+    // of them is a table line, never a page heading.
+    std::vector<std::string> printed_variables;
     bool english = false;
     float tonnage = 1.0f, depth = 1.0f, mass = 1.0f, small_mass = 1.0f, area_factor = 1.0f, length = 1.0f;
     // Stored-year window in years counted from 1 for the run's first year.
@@ -108,6 +111,12 @@ public:
     // whether they were.
     bool selection_changed = false;
     bool selected_variables_written = false;
+
+    // --- what the log is told besides errors ---------------------------------------------------
+    // Lines for the run log that do not stop the load (crops left out), and the fields of the
+    // main report printed as stars.
+    std::string notes;
+    int report_stars = 0;
 
     // --- errors --------------------------------------------------------------------------------
     bool error_flag = false;
@@ -138,6 +147,11 @@ public:
     // --- the main report ------------------------------------------------------------------------
     bool read_report(output_sink& sink, bool want_yearly, bool want_watershed, bool want_residue, std::string& log);
 
+    // Whether the model finished: a main report that exists must end with "TOTAL RUN TIME" at
+    // column 11. False (with "VORN did not finish" in the log) when it does not; true when the
+    // model wrote no main report, which only a load that asks for it refuses.
+    bool check_finished(std::string& log);
+
     // Scanning primitives over the open report.
     bool find_line(int column, std::string_view target);
     bool skip_lines(int count);
@@ -155,6 +169,8 @@ private:
     line_step variable_step(int subarea, int year_index, bool wide);
     bool end_of_monthly_table(bool wide) const;
     void skip_page_heading();
+    bool starts_table_line() const;
+    bool read_report_field(int first, int last, float& value);
     void read_yearly_soil_values(int subarea, int year_index);
     bool read_crop_yields(int subarea, int year);
     bool read_stresses(float stresses[4]);

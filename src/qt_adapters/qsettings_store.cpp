@@ -54,10 +54,15 @@ std::vector<std::pair<std::string, std::string>> qsettings_store::all()
     return result;
 }
 
-bool qsettings_store::sync()
+bool qsettings_store::sync(std::string& error)
 {
     settings_->sync();
-    return settings_->status() == QSettings::NoError;
+    const auto status = settings_->status();
+    if (status == QSettings::NoError)
+        return true;
+    error += "Unable to write the settings to " + settings_->fileName().toStdString()
+             + (status == QSettings::AccessError ? ": the file cannot be written.\n" : ": the file is not a settings file.\n");
+    return false;
 }
 
 } // namespace ivorn

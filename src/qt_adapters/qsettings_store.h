@@ -21,8 +21,8 @@ public:
     void write_string(const std::string& section, const std::string& key, const std::string& value) override;
     void write_integer(const std::string& section, const std::string& key, long long value) override;
     std::vector<std::pair<std::string, std::string>> all() override;
-    // False when the settings could not be written (an unwritable file, for one).
-    bool sync();
+    // False, with the reason in `error`, when the settings could not be written.
+    bool sync(std::string& error);
 
 private:
     std::unique_ptr<QSettings> settings_;

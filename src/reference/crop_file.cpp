@@ -30,7 +30,12 @@ bool read_crop_file(vorn_production_supply_list& crops, const std::string& file_
     int count = 0;
     while (in.next_line(line) && counted_length(line) >= 3) {
         auto crop = std::make_unique<vorn_crop>();
-        crop->read_line(without_line_end(line));
+        field_overflow overflow;
+        crop->read_line(without_line_end(line), &overflow);
+        if (overflow.found()) {
+            log += overflow.message(file_name, in.line_number());
+            return false;
+        }
         crops.add(std::move(crop));
         ++count;
     }

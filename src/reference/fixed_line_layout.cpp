@@ -18,8 +18,15 @@ std::int32_t truncate_to_whole(float value)
     return static_cast<std::int32_t>(value);
 }
 
-void read_fixed_field(std::string_view line, int first, int last, field_kind kind, float* single, std::int32_t* whole)
+void read_fixed_field(std::string_view line, int first, int last, field_kind kind, float* single, std::int32_t* whole,
+                      field_overflow* overflow)
 {
+    if (overflow) {
+        if (kind == field_kind::whole)
+            overflow->check_long(line, first, last);
+        else
+            overflow->check_float(line, first, last);
+    }
     switch (kind) {
     case field_kind::single:
     case field_kind::single_as_whole:

@@ -7,6 +7,7 @@
 #include <span>
 #include <string_view>
 
+#include "core/field_readers.h"
 #include "core/model_file_writer.h"
 #include "store/field_binding.h"
 
@@ -52,16 +53,19 @@ constexpr int eight_column_start(int start, int n) { return start + 8 * n; }
 std::int32_t truncate_to_whole(float value);
 
 // One field, untyped: the layout templates below hand the member they point at.
-void read_fixed_field(std::string_view line, int first, int last, field_kind kind, float* single, std::int32_t* whole);
+void read_fixed_field(std::string_view line, int first, int last, field_kind kind, float* single, std::int32_t* whole,
+                      field_overflow* overflow = nullptr);
 void write_fixed_field(model_file_writer& out, const char* format, field_kind kind, float single, std::int32_t whole);
 
-// `line` without its line end. Fields past the end of the line take the field readers' values.
+// `line` without its line end. Fields past the end of the line take the field readers' values;
+// the first field beyond its type is noted in `overflow` when one is given.
 template <class R>
-void read_fields(std::string_view line, R& record, std::span<const fixed_field<R>> fields)
+void read_fields(std::string_view line, R& record, std::span<const fixed_field<R>> fields,
+                 field_overflow* overflow = nullptr)
 {
     for (const auto& field : fields) {
         read_fixed_field(line, field.first, field.last, field.kind, field.single ? &(record.*field.single) : nullptr,
-                         field.whole ? &(record.*field.whole) : nullptr);
+                         field.whole ? &(record.*field.whole) : nullptr, overflow);
     }
 }
 

@@ -31,7 +31,12 @@ bool operation_list_class::read_tillage_file(const std::string& file_name, int m
     in.next_line(line);
     while (in.next_line(line)) {
         auto operation = std::make_unique<vorn_operation>();
-        operation->read_line(without_line_end(line), model_version);
+        field_overflow overflow;
+        operation->read_line(without_line_end(line), model_version, &overflow);
+        if (overflow.found()) {
+            log += overflow.message(file_name, in.line_number());
+            return false;
+        }
         add(std::move(operation));
     }
     return true;

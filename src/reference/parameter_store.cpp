@@ -72,6 +72,7 @@ bool parameter_set::save_parameters(database& db, std::int32_t control_record_id
 {
     transaction work(db);
     if (!work.begun()) {
+        log += work.failure();
         log += "Unable to open table " + parameters_table().name + "\r\n";
         return false;
     }

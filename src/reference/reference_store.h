@@ -49,6 +49,7 @@ bool upsert_all_rows(database& db, const table_description& table, const List& l
 {
     transaction work(db);
     if (!work.begun()) {
+        log += work.failure();
         log += "Unable to open table " + table.name + "\r\n";
         return false;
     }

@@ -1,6 +1,7 @@
 // The operation schedule file: read from the model's own data set on import (two-digit layout
 // only) and written for every run in the layout of the model version.
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "core/field_readers.h"
@@ -15,7 +16,7 @@ namespace {
 // A line of three characters or fewer, its line end counted, holds no operation.
 constexpr size_t shortest_operation_line = 4;
 
-bool read_header(line_reader& in, schedule_header& header)
+bool read_header(line_reader& in, schedule_header& header, field_overflow& overflow)
 {
     std::string line;
     if (!in.next_line(line) || !in.next_line(line))
@@ -25,6 +26,8 @@ bool read_header(line_reader& in, schedule_header& header)
     read_ushort_field(text, 1, 4, land_use);
     header.land_use_number = land_use;
     read_int_field(text, 5, 8, header.autoirrigation_number);
+    overflow.check_long(text, 1, 4);
+    overflow.check_long(text, 5, 8);
     return true;
 }
 
@@ -39,12 +42,16 @@ bool read_schedule_file(const std::string& path, const schedule_owner& owner, sc
         return false;
     }
     schedule_header read = header;
-    if (!read_header(in, read)) {
+    field_overflow overflow;
+    if (!read_header(in, read, overflow)) {
         log += "Cannot read land use number in operations file";
         return false;
     }
-    header = read;
-    operations.delete_all();
+    if (overflow.found()) {
+        log += overflow.message(path, in.line_number());
+        return false;
+    }
+    // The whole file is read before the schedule is replaced: a bad line leaves it as it was.
     std::string line;
     std::int32_t count = 0;
     std::vector<std::unique_ptr<vorn_field_operation>> lines_read;
@@ -54,10 +61,16 @@ bool read_schedule_file(const std::string& path, const schedule_owner& owner, sc
         auto operation = std::make_unique<vorn_field_operation>();
         operation->record_id = owner.record_id;
         operation->subarea_number = owner.subarea_number;
-        operation->read_line(line);
+        operation->read_line(line, &overflow);
+        if (overflow.found()) {
+            log += overflow.message(path, in.line_number());
+            return false;
+        }
         operation->sequence = count++;
         lines_read.push_back(std::move(operation));
     }
+    header = read;
+    operations.delete_all();
     // Sorted first, each add lands at the tail: the date order the adds give, equal dates in the
     // order of the file, without an insert in the middle per line.
     std::stable_sort(lines_read.begin(), lines_read.end(),

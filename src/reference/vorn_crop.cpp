@@ -82,18 +82,20 @@ constexpr std::array<fixed_field<c>, 56> crop_fields = {{
 
 std::span<const fixed_field<vorn_crop>> vorn_crop::file_fields() { return crop_fields; }
 
-void vorn_crop::read_line(std::string_view line)
+void vorn_crop::read_line(std::string_view line, field_overflow* overflow)
 {
     read_long_field(line, 1, 5, number);
+    if (overflow)
+        overflow->check_long(line, 1, 5);
     std::string text;
     if (read_text_field(line, 6, 10, text))
-        name = trim_copy(text);
-    read_fields(line, *this, file_fields());
+        name = latin1_to_utf8(trim_copy(text));
+    read_fields(line, *this, file_fields(), overflow);
 }
 
 void vorn_crop::write_record(model_file_writer& out, int) const
 {
-    out.printf("%5d %s", static_cast<int>(number), pad_to_width(name, 4).c_str());
+    out.printf("%5d %s", static_cast<int>(number), pad_to_width(utf8_to_latin1(name), 4).c_str());
     write_fields(out, *this, file_fields());
     out.write("\n");
 }

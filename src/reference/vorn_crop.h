@@ -24,7 +24,7 @@ public:
     float blg1 = 0, blg2 = 0, wub = 0, fto = 0, flt = 0;
 
     // One line of the crop file, without its line end.
-    void read_line(std::string_view line);
+    void read_line(std::string_view line, field_overflow* overflow = nullptr);
     void write_record(model_file_writer& out, int model_version) const override;
     binding_list bindings();
 

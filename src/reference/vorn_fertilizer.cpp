@@ -36,7 +36,7 @@ constexpr std::array<fixed_field<r>, 9> fertilizer_fields = {{
 
 std::span<const fixed_field<vorn_fertilizer>> vorn_fertilizer::file_fields() { return fertilizer_fields; }
 
-void vorn_fertilizer::read_line(std::string_view line)
+void vorn_fertilizer::read_line(std::string_view line, field_overflow* overflow)
 {
     const size_t length = counted_length(line);
     line = without_line_end(line);
@@ -47,8 +47,8 @@ void vorn_fertilizer::read_line(std::string_view line)
         return;
     std::string text;
     if (read_text_field(line, 7, 14, text))
-        name = trim_copy(text);
-    read_fields(line, *this, file_fields());
+        name = latin1_to_utf8(trim_copy(text));
+    read_fields(line, *this, file_fields(), overflow);
 }
 
 void vorn_fertilizer::write_record(model_file_writer& out, int) const
@@ -57,7 +57,7 @@ void vorn_fertilizer::write_record(model_file_writer& out, int) const
         out.write("\n");
         return;
     }
-    out.printf(" %4d %s", static_cast<int>(number), pad_to_width(name, 8).c_str());
+    out.printf(" %4d %s", static_cast<int>(number), pad_to_width(utf8_to_latin1(name), 8).c_str());
     write_fields(out, *this, file_fields());
     out.write("\n");
 }
@@ -78,7 +78,12 @@ bool read_fertilizer_file(vorn_production_supply_list& fertilizers, const std::s
     std::int32_t count = 0;
     while (in.next_line(line)) {
         auto fertilizer = std::make_unique<vorn_fertilizer>();
-        fertilizer->read_line(line);
+        field_overflow overflow;
+        fertilizer->read_line(line, &overflow);
+        if (overflow.found()) {
+            log += overflow.message(file_name, in.line_number());
+            return false;
+        }
         // The file's own numbers are not kept: a fertilizer is known by its place in the file.
         fertilizer->number = ++count;
         fertilizers.add(std::move(fertilizer));

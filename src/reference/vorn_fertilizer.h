@@ -20,7 +20,7 @@ public:
 
     // One line of the fertilizer file, with its line end when it had one. Short lines keep the
     // defaults of the fields they lack.
-    void read_line(std::string_view line);
+    void read_line(std::string_view line, field_overflow* overflow = nullptr);
     // An unnamed fertilizer is written as an empty line, so it keeps its place in the file.
     void write_record(model_file_writer& out, int model_version) const override;
     binding_list bindings();

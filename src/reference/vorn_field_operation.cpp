@@ -88,7 +88,7 @@ bool vorn_field_operation::comes_before(const list_member& candidate) const
     return operation_number >= other.operation_number;
 }
 
-void vorn_field_operation::read_line(std::string_view raw)
+void vorn_field_operation::read_line(std::string_view raw, field_overflow* overflow)
 {
     const std::string line = as_counted_line(raw);
     unsigned short month_read = 0;
@@ -106,7 +106,14 @@ void vorn_field_operation::read_line(std::string_view raw)
     for (int i = 0; i < parameter_count; ++i) {
         const auto& columns = parameter_columns[static_cast<size_t>(i)];
         read_float_field(line, columns[0], columns[1], parameters[i]);
+        if (overflow)
+            overflow->check_float(line, columns[0], columns[1]);
     }
+    if (!overflow)
+        return;
+    const std::string_view text = without_line_end(line);
+    for (const auto& [first, last] : {std::pair{1, 2}, {3, 4}, {5, 6}, {7, 11}, {12, 16}, {17, 21}, {22, 26}})
+        overflow->check_long(text, first, last);
 }
 
 void vorn_field_operation::write_two_digit(model_file_writer& out, const operation_list_class* tillage,

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/field_readers.h"
 #include "core/list_class.h"
 #include "core/model_file_writer.h"
 #include "store/database.h"
@@ -41,7 +42,7 @@ public:
     bool comes_before(const list_member& candidate) const override;
 
     // One line of the two-digit layout, as the line reader hands it (line end included or not).
-    void read_line(std::string_view line);
+    void read_line(std::string_view line, field_overflow* overflow = nullptr);
     // One schedule line and its line end. The operation's code in `tillage` picks the parameter
     // formats; an operation that is not there is logged and written with the fallback formats.
     virtual void write_two_digit(model_file_writer& out, const operation_list_class* tillage, std::string& log) const;

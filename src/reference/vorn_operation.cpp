@@ -73,21 +73,23 @@ std::span<const fixed_field<vorn_operation>> vorn_operation::version_fields(int 
     return older_tail;
 }
 
-void vorn_operation::read_line(std::string_view line, int model_version)
+void vorn_operation::read_line(std::string_view line, int model_version, field_overflow* overflow)
 {
     read_int_field(line, 1, 5, number);
+    if (overflow)
+        overflow->check_long(line, 1, 5);
     std::string text;
     if (read_text_field(line, 7, 14, text))
-        name = trim_copy(text);
+        name = latin1_to_utf8(trim_copy(text));
     if (read_text_field(line, 16, 19, text))
-        pcd = trim_copy(text);
-    read_fields(line, *this, common_fields());
-    read_fields(line, *this, version_fields(model_version));
+        pcd = latin1_to_utf8(trim_copy(text));
+    read_fields(line, *this, common_fields(), overflow);
+    read_fields(line, *this, version_fields(model_version), overflow);
 }
 
 void vorn_operation::write_record(model_file_writer& out, int model_version) const
 {
-    out.printf("%5d %s %s", static_cast<int>(number), pad_to_width(name, 8).c_str(), pad_to_width(pcd, 4).c_str());
+    out.printf("%5d %s %s", static_cast<int>(number), pad_to_width(utf8_to_latin1(name), 8).c_str(), pad_to_width(utf8_to_latin1(pcd), 4).c_str());
     write_fields(out, *this, common_fields());
     write_fields(out, *this, version_fields(model_version));
     out.write("\n");

@@ -26,7 +26,7 @@ public:
     std::int32_t code = 7; // what the operation does besides tillage (7: apply pesticide)
 
     // One line of the tillage file, without its line end.
-    void read_line(std::string_view line, int model_version);
+    void read_line(std::string_view line, int model_version, field_overflow* overflow = nullptr);
     void write_record(model_file_writer& out, int model_version) const;
     binding_list bindings();
 

@@ -45,7 +45,7 @@ constexpr std::array<fixed_field<r>, 6> write_layout = {{
 std::span<const fixed_field<vorn_pesticide>> vorn_pesticide::read_fields_layout() { return read_layout; }
 std::span<const fixed_field<vorn_pesticide>> vorn_pesticide::write_fields_layout() { return write_layout; }
 
-vorn_pesticide::line_result vorn_pesticide::read_line(std::string_view line)
+vorn_pesticide::line_result vorn_pesticide::read_line(std::string_view line, field_overflow* overflow)
 {
     const size_t length = counted_length(line);
     if (length < 3)
@@ -55,15 +55,15 @@ vorn_pesticide::line_result vorn_pesticide::read_line(std::string_view line)
     line = without_line_end(line);
     std::string text;
     if (read_text_field(line, 1, 16, text))
-        name = trim_copy(text);
-    read_fields(line, *this, read_fields_layout());
+        name = latin1_to_utf8(trim_copy(text));
+    read_fields(line, *this, read_fields_layout(), overflow);
     return line_result::accepted;
 }
 
 void vorn_pesticide::write_record(model_file_writer& out, int) const
 {
     out.printf("%5ld ", static_cast<long>(number));
-    out.write(pad_to_width(name, 16));
+    out.write(pad_to_width(utf8_to_latin1(name), 16));
     write_fields(out, *this, write_fields_layout());
     out.write("\n");
 }
@@ -84,7 +84,12 @@ bool read_pesticide_file(vorn_production_supply_list& pesticides, const std::str
     std::int32_t count = 0;
     while (in.next_line(line)) {
         auto pesticide = std::make_unique<vorn_pesticide>();
-        const auto result = pesticide->read_line(line);
+        field_overflow overflow;
+        const auto result = pesticide->read_line(line, &overflow);
+        if (overflow.found()) {
+            log += overflow.message(file_name, in.line_number());
+            return false;
+        }
         if (result == vorn_pesticide::line_result::end)
             return true;
         if (result == vorn_pesticide::line_result::error) {

@@ -20,7 +20,7 @@ public:
 
     enum class line_result { accepted, end, error };
     // One line of the model's pesticide file, with its line end when it had one.
-    line_result read_line(std::string_view line);
+    line_result read_line(std::string_view line, field_overflow* overflow = nullptr);
     void write_record(model_file_writer& out, int model_version) const override;
     binding_list bindings();
 

@@ -10,6 +10,7 @@
 #include "core/default_file_names.h"
 #include "core/filename_struct.h"
 #include "core/text_utils.h"
+#include "run/directory_lock.h"
 
 namespace ivorn {
 namespace {
@@ -34,7 +35,7 @@ bool is_run_file_name(const std::string& name)
         n::hourly_precipitation, n::point_source, n::herd, n::daily_weather_list, n::weather,
         n::weather_list, n::wind, n::wind_list, n::site, n::site_list, n::subarea_list, n::soil_list,
         n::operation_list, n::print, n::parameters, n::pesticides, n::fertilizers, n::crops, n::tillage,
-        n::archive_directory, "iverror.log", "iverror.out", "swat_basin.dat"};
+        n::archive_directory, "iverror.log", "iverror.out", "swat_basin.dat", directory_lock::file_name()};
     const std::string lower = to_lower_copy(name);
     for (const char* known : fixed)
         if (lower == to_lower_copy(known))
@@ -70,7 +71,7 @@ bool link_model_files(const std::string& model_directory, const std::string& job
 
 job_directories::~job_directories()
 {
-    if (root_.empty())
+    if (root_.empty() || keep_)
         return;
     // Links are removed, never followed.
     std::error_code error;

@@ -26,12 +26,16 @@ public:
     ~job_directories();
 
     bool create(const std::string& parent, const std::string& model_directory, int count, std::string& log);
+    // The directory holding them (no separator at its end); kept, with them, after this ends.
+    const std::string& root() const { return root_; }
+    void keep() { keep_ = true; }
     int count() const { return static_cast<int>(paths_.size()); }
     // Ends in a separator.
     const std::string& path(int index) const { return paths_[static_cast<size_t>(index)]; }
 
 private:
     std::string root_;
+    bool keep_ = false;
     std::vector<std::string> paths_;
 };
 

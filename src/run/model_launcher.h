@@ -23,6 +23,8 @@ struct launch_result {
     int exit_status = 0;
     int terminating_signal = 0;
     bool cancelled = false;
+    // A run on a cluster that did not end by itself: the scheduler's word for what happened.
+    std::string scheduler_state;
 };
 
 class model_launcher {

@@ -1,8 +1,11 @@
 // The model process step of a run.
 #include "run/model_run.h"
 
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
+#include <vector>
 
 #include "core/default_file_names.h"
 #include "core/file_lookup.h"
@@ -16,13 +19,14 @@ namespace {
 
 const char* const extensions[] = {"OUT", "ACY", "AWP", "MSA", "ACN", "SUS", "APS", "MSW", "SWT", nullptr};
 
-void remove_ignoring_case(directory_lookup& files, const std::string& name)
+// Several files may differ only in case; each of them is a leftover, except the model itself:
+// an executable may well be called "vorn", and removing it would end every later run.
+void remove_ignoring_case(directory_lookup& files, const std::string& name, const std::string& keep)
 {
-    // Several files may differ only in case; each of them is a leftover.
     for (int i = 0; i < 8; ++i) {
         const std::string found = files.find(name);
         std::error_code error;
-        if (!std::filesystem::remove(found, error))
+        if ((std::filesystem::equivalent(found, keep, error) && !error) || !std::filesystem::remove(found, error))
             return;
         files.forget(found);
     }
@@ -33,9 +37,10 @@ void remove_ignoring_case(directory_lookup& files, const std::string& name)
 void remove_stale_outputs(const run_context& context)
 {
     directory_lookup files(context.settings.working_directory);
-    remove_ignoring_case(files, file_names::output_base);
+    const std::string& model = context.settings.executable;
+    remove_ignoring_case(files, file_names::output_base, model);
     for (const char* const* extension = extensions; *extension; ++extension)
-        remove_ignoring_case(files, std::string(file_names::output_base) + "." + *extension);
+        remove_ignoring_case(files, std::string(file_names::output_base) + "." + *extension, model);
 }
 
 bool load_outputs(run_context& context, std::string& log)
@@ -55,6 +60,12 @@ bool load_outputs(run_context& context, std::string& log)
     request.want_residue = context.options.create_residue_table != 0;
     request.variables = context.output_variables;
     return read_run_outputs(*context.db, request, log);
+}
+
+std::string signal_name(int number)
+{
+    const char* abbreviation = sigabbrev_np(number);
+    return abbreviation ? std::string("SIG") + abbreviation : "signal " + std::to_string(number);
 }
 
 std::string absolute_path(const std::string& path)
@@ -113,17 +124,32 @@ bool complete_model_launch(run_context& context, const model_launch& launch, con
         console_text += captured;
     }
     if (!result.started) {
-        log += format_printf("Unable to create process, code=%d.\r\n", result.error_code) + launch.command_line + "\r\n";
+        if (!result.scheduler_state.empty())
+            log += result.scheduler_state + "\r\n";
+        else
+            log += format_printf("Unable to create process, code=%d.\r\n", result.error_code) + launch.command_line + "\r\n";
         return false;
     }
     if (result.cancelled) {
         log += "Process Cancelled/Error\r\n  The model was ended on request.\r\n";
         return false;
     }
+    if (!result.finished && !result.scheduler_state.empty()) {
+        log += "Process Cancelled/Error\r\n  " + result.scheduler_state + ".\r\n";
+        return false;
+    }
     if (!result.finished) {
         log += format_printf("Process Cancelled/Error\r\n  Function failure (%ld).\r\n", static_cast<long>(result.error_code));
         return false;
     }
+    // Whatever reports a killed model left were cut off by its end: none of them is loaded.
+    if (result.terminating_signal != 0) {
+        log += format_printf("The model was ended by signal %s (%d).\r\n", signal_name(result.terminating_signal).c_str(),
+                             result.terminating_signal);
+        return false;
+    }
+    if (result.exit_status != 0)
+        log += format_printf("The model ended with exit status %d.\r\n", result.exit_status);
     if (!load_outputs(context, log))
         return false;
     context.record->modified = true;

@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <string>
 
 #include "run/model_launcher.h"
 
@@ -28,6 +29,9 @@ public:
     // Ends the run on that slot (its result says cancelled), or on every slot.
     virtual void end(int slot) = 0;
     virtual void end_all() = 0;
+    // Hands over what was started so far (a cluster's job array is submitted here; processes
+    // here are running already). False, with the reason in the log, when that failed.
+    virtual bool submit(std::string& /*log*/) { return true; }
 };
 
 } // namespace ivorn

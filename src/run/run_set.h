@@ -3,10 +3,23 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "run/run_context.h"
 
 namespace ivorn {
+
+// A set run as a Slurm job array instead of processes on this machine.
+struct slurm_options {
+    // Where the run directories, the job script and the task list go (a file system the nodes
+    // share); empty: "slurm-runs" beside the database.
+    std::string stage;
+    std::string partition;
+    int max_parallel = 0;          // tasks running at once, 0: as the scheduler likes
+    std::string time;              // the tasks' time limit, as sbatch takes it
+    std::vector<std::string> sbatch_args;
+    bool no_wait = false;          // submit and leave the loading to collect
+};
 
 struct run_set_options {
     long first_position = 1;
@@ -22,6 +35,8 @@ struct run_set_options {
     // Models run side by side, each in a job directory of its own; 0: one per core. 1 is the
     // set as it has always run, in the model directory.
     int jobs = 1;
+    bool use_slurm = false;
+    slurm_options slurm;
 };
 
 // The runs a set over these positions makes at most, the number its progress and average use:

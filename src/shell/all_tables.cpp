@@ -9,6 +9,7 @@
 #include "reference/reference_tables.h"
 #include "site/control_record_table.h"
 #include "site/livestock_tables.h"
+#include "site/scenario_factors_table.h"
 #include "site/soil_tables.h"
 #include "site/subarea_tables.h"
 #include "site/weather_tables.h"
@@ -55,13 +56,21 @@ const std::vector<const table_description*>& all_tables()
     return tables;
 }
 
+const std::vector<const table_description*>& optional_tables()
+{
+    static const std::vector<const table_description*> tables = {&scenario_factors_table()};
+    return tables;
+}
+
 const table_description* find_table(std::string_view name)
 {
     if (name.size() >= 2 && name.front() == '[' && name.back() == ']')
         name = name.substr(1, name.size() - 2);
-    for (const table_description* table : all_tables()) {
-        if (equals_ignoring_case(table->name, name))
-            return table;
+    for (const auto* tables : {&all_tables(), &optional_tables()}) {
+        for (const table_description* table : *tables) {
+            if (equals_ignoring_case(table->name, name))
+                return table;
+        }
     }
     return nullptr;
 }

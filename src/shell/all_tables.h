@@ -10,8 +10,10 @@
 namespace ivorn {
 
 const std::vector<const table_description*>& all_tables();
+// Tables made when first used ("Scenario Factors"): a project without them is still a project.
+const std::vector<const table_description*>& optional_tables();
 
-// Case-insensitive; the bracketed form "[Crops]" is accepted as well. Null when unknown.
+// Either kind, case-insensitive; the bracketed form "[Crops]" is accepted as well. Null when unknown.
 const table_description* find_table(std::string_view name);
 
 } // namespace ivorn

@@ -111,6 +111,29 @@ void app_settings::write(settings_store& store) const
     store.write_string("Settings", "ModelLineEnds", line_ends_name(model_line_ends));
 }
 
+int app_settings::write_changes(settings_store& store, const app_settings& as_read) const
+{
+    // Another program (the desktop app, a `config set` made meanwhile) may have changed the other
+    // keys since we read them: writing our own unchanged copies back would undo its change.
+    int written = 0;
+    if (model_executable.full_path() != as_read.model_executable.full_path()) {
+        store.write_string("Files", "VORN2110", model_executable.full_path());
+        ++written;
+    }
+    for (const char* key : write_order) {
+        const auto member = find_integer_setting(key)->member;
+        if (get_integer(*this, member) == get_integer(as_read, member))
+            continue;
+        store.write_integer("Settings", key, get_integer(*this, member));
+        ++written;
+    }
+    if (model_line_ends != as_read.model_line_ends) {
+        store.write_string("Settings", "ModelLineEnds", line_ends_name(model_line_ends));
+        ++written;
+    }
+    return written;
+}
+
 std::string app_settings::model_working_directory() const { return model_executable.directory_with_drive(); }
 
 std::string app_settings::model_base_name() const { return cut_to_width(model_executable.base, 49); }

@@ -32,6 +32,8 @@ struct app_settings {
     // Reads every setting, each with its current value as the default; flags keep the low byte.
     void read(settings_store& store);
     void write(settings_store& store) const;
+    // Writes only the keys whose value differs from `as_read`; the number of keys written.
+    int write_changes(settings_store& store, const app_settings& as_read) const;
 
     // Drive ("X:" when there is one) and directory of the executable; empty for a bare name.
     std::string model_working_directory() const;

@@ -11,6 +11,7 @@
 #include "core/vorn_production_supply.h"
 #include "help/field_help.h"
 #include "reference/vorn_operation.h"
+#include "run/directory_lock.h"
 #include "run/run_context.h"
 #include "shell/app_settings.h"
 #include "shell/user_interface.h"
@@ -22,7 +23,10 @@
 namespace ivorn {
 
 class job_directories;
+class run_executor;
+class slurm_executor;
 struct run_set_options;
+struct slurm_options;
 
 class doc_i_vorn {
 public:
@@ -119,11 +123,18 @@ public:
     // Run / All Records over the positions the run-set dialog gives. True when every attempted
     // run succeeded and the set was neither stopped nor cancelled.
     bool run_all_records();
+    // Loads what the tasks of a Slurm set submitted without waiting left in `stage` (the set's
+    // directory, or the stage directory holding it: its latest set), as the set would have; a
+    // task still pending or running is left for the next collect. True when every finished
+    // task's run succeeded and none is left.
+    bool collect_run_set(const std::string& stage);
     struct run_set_report {
         long attempted = 0;
         long successful = 0;
         bool stopped = false;
         bool cancelled = false;
+        // A Slurm set submitted without waiting: its runs are collect's to load.
+        bool left_running = false;
         // The closing report: the run counts and the elapsed time.
         std::string closing;
         std::string log;
@@ -134,12 +145,16 @@ public:
     run_context make_run_context();
 
     load_output_options output_options;
+    // A run whose model directory another program holds fails at once instead of waiting.
+    bool fail_if_directory_busy = false;
     // Kept while a run writes its subareas.
     std::int32_t subarea_counter = 0;
     double total_subarea_area = 0.0;
 
 private:
     class list_progress;
+    // The model directory for this program alone, from the inputs written to the outputs loaded.
+    bool hold_model_directory(directory_lock& lock, const std::string& directory, std::string& log);
     // Finds a move's target entry; the set is opened by the finder only when the list cannot answer.
     using target_finder = control_record_description* (doc_i_vorn::*)(control_record_keys&, std::string&);
 
@@ -211,11 +226,14 @@ private:
                         run_context& context, model_file_writer* basin, run_set_state& state, std::string& log);
     // The set with models side by side in job directories: the list files written into each.
     bool prepare_job_directories(const run_set_options& options, long planned, const run_context& context,
-                                 job_directories& jobs, std::string& log);
+                                 job_directories& jobs, std::unique_ptr<run_executor>& executor, std::string& log);
     void run_side_by_side(const run_set_options& options, control_record_keys& keys, const control_record_description* first,
-                          job_directories& jobs, const run_context& context, model_file_writer* basin,
-                          run_set_state& state, long& attempted, long& successful,
+                          job_directories& jobs, run_executor& launches, const run_context& context,
+                          model_file_writer* basin, run_set_state& state, long& attempted, long& successful,
                           std::chrono::steady_clock::time_point& end, std::string& log);
+    std::string slurm_stage_directory(const slurm_options& options) const;
+    void collect_tasks(slurm_executor& tasks, const run_set_options& options, const std::string& model_name,
+                       std::string& log);
     // Loads the entry's row with everything it owns into `record` (not necessarily the current one).
     bool read_entry(const control_record_description& entry, control_record& record, std::string& log);
     // Argument of the move in progress (Go To's position, Search's ID).

@@ -16,6 +16,15 @@ void doc_i_vorn::set_run_resources(model_launcher* launcher, const list_output_v
     selection_changed_ = selection_changed;
 }
 
+bool doc_i_vorn::hold_model_directory(directory_lock& lock, const std::string& directory, std::string& log)
+{
+    directory_lock::wait_policy policy;
+    policy.fail_if_busy = fail_if_directory_busy;
+    policy.waiting = [this](const std::string& text) { ui_.show_waiting(text); };
+    policy.cancelled = [this] { return ui_.progress_cancelled(); };
+    return lock.acquire(directory, policy, log);
+}
+
 run_context doc_i_vorn::make_run_context()
 {
     run_context context;
@@ -69,7 +78,9 @@ bool doc_i_vorn::run_this_record()
     output_options.create_watershed_table = 1;
     context.options = output_options;
     ui_.begin_wait_cursor();
-    const bool ran = write_list_files(context, log) && launch_model(context, false, console, log);
+    directory_lock held;
+    const bool ran = hold_model_directory(held, context.settings.working_directory, log)
+                     && write_list_files(context, log) && launch_model(context, false, console, log);
     ui_.end_wait_cursor();
     subarea_counter = context.subarea_counter;
     total_subarea_area = context.total_subarea_area;

@@ -10,6 +10,7 @@
 #include "run/run_inputs.h"
 #include "run/run_renames.h"
 #include "run/job_directories.h"
+#include "run/run_executor.h"
 #include "run/run_set.h"
 
 namespace ivorn {
@@ -102,7 +103,7 @@ bool doc_i_vorn::run_all_records()
         return false;
     }
     last_run_set_ = {};
-    if (options.jobs != 1 && settings_.read_soil != 0) {
+    if ((options.jobs != 1 || options.use_slurm) && settings_.read_soil != 0) {
         log += "ReadSoil is on: each run starts from the final soil tables of the run before it, so the runs "
                "cannot run side by side. Nothing was run; run the set with one job.\r\n";
         last_run_set_.log = log;
@@ -113,6 +114,15 @@ bool doc_i_vorn::run_all_records()
     }
 
     run_context context = make_run_context();
+    directory_lock held;
+    if (!hold_model_directory(held, context.settings.working_directory, log)) {
+        last_run_set_.log = log;
+        last_run_set_.cancelled = ui_.progress_cancelled();
+        ui_.show_error_list("Multiple Runs", "Click This", log);
+        ui_.show_record_values();
+        ui_.refresh_all_views(1);
+        return false;
+    }
     model_file_writer basin;
     if (options.save_swat_files
         && !basin.open(model_path(context, "swat_basin.dat"), context.settings.line_ends))
@@ -123,8 +133,10 @@ bool doc_i_vorn::run_all_records()
     context.options = output_options;
     const long planned = planned_runs(options, static_cast<long>(records_.count()));
     job_directories jobs;
-    const bool side_by_side = options.jobs != 1;
-    if (!(side_by_side ? prepare_job_directories(options, planned, context, jobs, log) : write_list_files(context, log))) {
+    std::unique_ptr<run_executor> executor;
+    const bool side_by_side = options.jobs != 1 || options.use_slurm;
+    if (!(side_by_side ? prepare_job_directories(options, planned, context, jobs, executor, log)
+                       : write_list_files(context, log))) {
         basin.close();
         last_run_set_.log = log;
         // Nothing ran; without this the set would end without a word.
@@ -148,7 +160,7 @@ bool doc_i_vorn::run_all_records()
         long position = options.first_position;
         const control_record_description* entry = reach(keys, position, log);
         if (side_by_side) {
-            run_side_by_side(options, keys, entry, jobs, context, basin.is_open() ? &basin : nullptr, state, attempted,
+            run_side_by_side(options, keys, entry, jobs, *executor, context, basin.is_open() ? &basin : nullptr, state, attempted,
                              successful, end, log);
             entry = nullptr;
         }

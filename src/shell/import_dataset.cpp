@@ -14,6 +14,7 @@
 #include "reference/vorn_pesticide.h"
 #include "shell/doc_i_vorn.h"
 #include "site/control_file.h"
+#include "site/control_record_keys.h"
 #include "site/list_file_lines.h"
 #include "site/soil_tables.h"
 #include "site/weather_tables.h"
@@ -193,7 +194,7 @@ bool read_run_name(const std::string& run_path, std::string& name, std::string& 
         log += "ERROR, no run file given in " + run_path + "\r\n";
         return false;
     }
-    name = trim_copy(cut_to_width(without_line_end(line), run_name_width));
+    name = latin1_to_utf8(trim_copy(cut_to_width(without_line_end(line), run_name_width)));
     return true;
 }
 
@@ -229,18 +230,41 @@ bool doc_i_vorn::import_dataset(const std::string& model_file_list_path, std::in
         log += refused;
         return fail();
     }
-    if (!station_number_is_free(*db_, answer.station_id, log))
-        return fail();
+    // The dialog offers the smallest free ID with a station of the same number; an answer that
+    // kept that offer is made again under the write lock below.
+    const auto offer_for = [](new_record_answer& offer, std::int32_t id) {
+        offer.record_id = offer.station_id = id;
+        offer.station_name = cut_to_width(format_printf("Weather Station %ld", static_cast<long>(id)), 25);
+    };
+    const auto smallest_free_id = [this](std::string& log_to) {
+        control_record_keys keys(*db_);
+        const std::int64_t free = keys.next_free_id(log_to);
+        return free > 0 ? static_cast<std::int32_t>(free) : 0;
+    };
+    new_record_answer offered;
+    offer_for(offered, smallest_free_id(log));
+    const bool proposed = offered.record_id != 0 && answer.record_id == offered.record_id
+                          && answer.station_id == offered.station_id && answer.station_name == offered.station_name;
     control_record imported(settings_);
-    imported.id = answer.record_id;
-    imported.weather_station_id = answer.station_id;
-    imported.weather_station_name = answer.station_name;
     imported.description = run_name;
 
     bool ok = false;
     {
         transaction work(*db_);
-        ok = read_parameters(imported, files.parameters, settings_.vorn_version, log)
+        if (!work.begun())
+            log += work.failure();
+        // The proposal came from the list as it was when asked; another program may have stored a
+        // record since. Under the write lock it is made again from the table itself.
+        ok = work.begun();
+        if (ok && proposed) {
+            offer_for(answer, smallest_free_id(log));
+            ok = answer.record_id != 0;
+        }
+        imported.id = answer.record_id;
+        imported.weather_station_id = answer.station_id;
+        imported.weather_station_name = answer.station_name;
+        ok = ok && station_number_is_free(*db_, answer.station_id, log)
+             && read_parameters(imported, files.parameters, settings_.vorn_version, log)
              && import_control_file(imported, import_paths(files), log);
         imported.number_subareas = static_cast<int>(imported.subareas.count());
         ok = ok && number_imported_soils(*db_, imported, log) && imported.insert(*db_, log)

@@ -61,6 +61,7 @@ bool store_parameters_everywhere(database& db, const std::vector<std::int32_t>& 
 {
     transaction work(db);
     if (!work.begun()) {
+        log += work.failure();
         log += "Unable to open table Parameters\r\n";
         return false;
     }

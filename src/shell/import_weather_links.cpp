@@ -49,7 +49,7 @@ weather_link read_link(std::string_view line)
     link.mlra = cut_to_width(trim_copy(columns(line, 16, 19)), mlra_compared);
     if (!read_long_field(line, 20, 27, link.huc))
         link.huc = 0;
-    link.station_name = cut_to_width(trim_copy(columns(line, 29, 46)), station_name_width);
+    link.station_name = latin1_to_utf8(cut_to_width(trim_copy(columns(line, 29, 46)), station_name_width));
     return link;
 }
 

@@ -35,6 +35,8 @@ public:
     virtual void begin_wait_cursor() = 0;
     virtual void end_wait_cursor() = 0;
     virtual void set_status_text(const std::string& text) = 0;
+    // Said while a command waits for something another program holds (the model directory).
+    virtual void show_waiting(const std::string& text) { set_status_text(text); }
     // Hint 0: only the highlight moved; 1: recount and repaint.
     virtual void refresh_all_views(int hint) = 0;
     // The form view's edited values into the current record, before a command uses the record.

@@ -11,16 +11,20 @@
 namespace ivorn {
 namespace {
 
-// Field results are not checked: a blank or unparsable field takes the reader's value (0).
-void read_line(std::string_view line, const control_line& fields)
+// A blank or unparsable field takes the reader's value (0); a number beyond its type is noted in
+// `overflow` and stops the read.
+void read_line(std::string_view line, const control_line& fields, field_overflow& overflow)
 {
     int first = 1;
     for (const control_field& field : fields) {
         const int last = first + field_width(field.format) - 1;
-        if (field.integer)
+        if (field.integer) {
             read_int_field(line, first, last, *field.integer);
-        else
+            overflow.check_long(line, first, last);
+        } else {
             read_float_field(line, first, last, *field.real);
+            overflow.check_float(line, first, last);
+        }
         first = last + 1;
     }
 }
@@ -41,7 +45,12 @@ bool read_control_lines(control_record& record, const std::string& path, std::st
             log += format_printf("File %s, line %zu.\r\n", path.c_str(), n + 1);
             return false;
         }
-        read_line(without_line_end(line), lines[n]);
+        field_overflow overflow;
+        read_line(without_line_end(line), lines[n], overflow);
+        if (overflow.found()) {
+            log += overflow.message(path, reader.line_number());
+            return false;
+        }
     }
     return true;
 }

@@ -261,25 +261,23 @@ bool control_record::load_related(database& db, std::string& log)
 
 bool control_record::save_related(database& db, std::string& log)
 {
-    bool ok = save_livestock(db, log);
-    ok = save_parameter_set(db, log) && ok;
-    ok = save_subareas(db, log) && ok;
-    ok = save_weather_station(db, log) && ok;
-    return ok;
+    // The first failed step ends the save: the transaction around it is undone anyway.
+    return save_livestock(db, log) && save_parameter_set(db, log) && save_subareas(db, log)
+           && save_weather_station(db, log);
 }
 
 bool control_record::delete_related(database& db, std::string& log)
 {
-    bool ok = delete_parameter_set(db, log);
+    if (!delete_parameter_set(db, log))
+        return false;
     bool shared = false;
     if (!station_used_elsewhere(db, shared, log))
-        ok = false;
-    else if (shared)
+        return false;
+    if (shared)
         log += format_printf("Weather station %d is kept: another control record uses it.\r\n", weather_station_id);
-    else
-        ok = delete_weather_station(db, log) && ok;
-    ok = delete_site_rows(db, log) && ok;
-    return ok;
+    else if (!delete_weather_station(db, log))
+        return false;
+    return delete_site_rows(db, log);
 }
 
 } // namespace ivorn

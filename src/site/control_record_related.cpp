@@ -143,7 +143,7 @@ bool control_record::station_used_elsewhere(database& db, bool& used, std::strin
 bool control_record::delete_site_rows(database& db, std::string& log)
 {
     bool ok = true;
-    for (const table_description* table : record_owned_tables()) {
+    for (const table_description* table : tables_keyed_by_record(db)) {
         if (table == &parameters_table())
             continue;
         const long long deleted = delete_rows(db, *table, filter_by("ID", field_value(std::int64_t{id})), log);
@@ -184,7 +184,7 @@ bool control_record::id_is_free(database& db, std::string& log)
 bool control_record::move_owned_rows(database& db, std::int32_t from_id, std::string& log)
 {
     const record_filter by_old_id = filter_by("ID", field_value(std::int64_t{from_id}));
-    for (const table_description* table : record_owned_tables()) {
+    for (const table_description* table : tables_keyed_by_record(db)) {
         if (update_rows(db, *table, by_old_id, "ID", field_value(std::int64_t{id}), log) < 0)
             return false;
     }

@@ -18,6 +18,8 @@ float real_from_columns(std::string_view line, int first, int last, bool& out_of
     const std::string field(line.substr(static_cast<size_t>(first - 1), length));
     errno = 0;
     const double value = std::strtod(field.c_str(), nullptr);
+    if (std::isnan(value))
+        return 0.0f;
     const bool representable = std::isfinite(value) && std::fabs(value) <= std::numeric_limits<float>::max()
                                && !(errno == ERANGE && value != 0.0);
     if (!representable) {

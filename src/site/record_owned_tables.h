@@ -9,8 +9,14 @@
 
 namespace ivorn {
 
+class database;
+
 // "Parameters", "Subareas", "Management", "Field Operations", "Livestock", "Livestock Schedule" and
 // "Point Source". The weather station is shared by number, not owned.
 const std::vector<const table_description*>& record_owned_tables();
+
+// The same, with "Scenario Factors" where the project has it: what a scenario changed describes
+// that one record, so its rows go wherever the record's rows go.
+std::vector<const table_description*> tables_keyed_by_record(database& db);
 
 } // namespace ivorn

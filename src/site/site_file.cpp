@@ -179,28 +179,44 @@ public:
         return true;
     }
 
+    // False (with the message naming the field) once a field of the current line held a number
+    // beyond its type: such a site is not read at all.
+    bool fields_ok()
+    {
+        if (!overflow.found())
+            return true;
+        log_ += overflow.message(file_.path(), file_.line_number());
+        return false;
+    }
+
+    field_overflow overflow;
+
 private:
     line_reader& file_;
     std::string& log_;
 };
 
 void read_values(std::string_view line, const site_line& fields, control_record& record, vorn_weather_station& station,
-                 int first_field)
+                 int first_field, field_overflow& overflow)
 {
     for (size_t i = 0; i < fields.size(); ++i) {
         const int last = (first_field + static_cast<int>(i)) * 8;
         read_float_field(line, last - 7, last, fields[i].in(record, station));
+        overflow.check_float(line, last - 7, last);
     }
 }
 
-void read_herd_line(std::string_view line, const herd_line& description, herd_slots& herds)
+void read_herd_line(std::string_view line, const herd_line& description, herd_slots& herds, field_overflow& overflow)
 {
     for (int k = 1; k <= herd_slot_count; ++k) {
         herd_slot& slot = herds.slots[static_cast<size_t>(k - 1)];
-        if (const auto* integer = std::get_if<int herd_slot::*>(&description.member))
+        if (const auto* integer = std::get_if<int herd_slot::*>(&description.member)) {
             read_int_field(line, 8 * k - 7, 8 * k, slot.**integer);
-        else
+            overflow.check_long(line, 8 * k - 7, 8 * k);
+        } else {
             read_float_field(line, 8 * k - 7, 8 * k, slot.*std::get<float herd_slot::*>(description.member));
+            overflow.check_float(line, 8 * k - 7, 8 * k);
+        }
     }
 }
 
@@ -229,28 +245,35 @@ bool read_site_lines(site_reader& file, control_record& record, vorn_weather_sta
         if (!file.next(1, line))
             return false;
     }
-    read_values(line, line_4_2110(), record, station, 1);
-    if (!file.next(2, line))
+    read_values(line, line_4_2110(), record, station, 1, file.overflow);
+    if (!file.fields_ok() || !file.next(2, line))
         return false;
-    read_values(line, line_5_2110(), record, station, 9);
-    if (!file.next(3, line))
+    read_values(line, line_5_2110(), record, station, 9, file.overflow);
+    if (!file.fields_ok() || !file.next(3, line))
         return false;
     std::int32_t owner = 0;
     read_long_field(line, 1, 4, owner);
+    file.overflow.check_long(line, 1, 4);
     record.herds.owner_number = owner;
     for (int n = 0; n < 6; ++n) {
-        if (!file.next(4 + n, line))
+        if (!file.fields_ok() || !file.next(4 + n, line))
             return false;
-        read_herd_line(line, herd_lines[n], record.herds);
+        read_herd_line(line, herd_lines[n], record.herds, file.overflow);
     }
-    if (!file.next(10, line) || !file.next(10, line))
+    if (!file.fields_ok() || !file.next(10, line) || !file.next(10, line))
         return false;
-    for (int k = 1; k <= site_weather_count; ++k)
+    for (int k = 1; k <= site_weather_count; ++k) {
         read_int_field(line, 4 * k - 3, 4 * k, record.weather[k - 1]);
-    if (!file.next(11, line))
+        file.overflow.check_long(line, 4 * k - 3, 4 * k);
+    }
+    if (!file.fields_ok() || !file.next(11, line))
         return false;
-    for (int k = 1; k <= site_weather_count; ++k)
+    for (int k = 1; k <= site_weather_count; ++k) {
         read_float_field(line, 8 * k - 7, 8 * k, record.fraction_of_area_by_weather[k - 1]);
+        file.overflow.check_float(line, 8 * k - 7, 8 * k);
+    }
+    if (!file.fields_ok())
+        return false;
     if (record.weather_input_code != 0) {
         if (!file.next(11, line))
             return false;

@@ -65,14 +65,18 @@ std::string header_values(const vorn_soil& soil, const header_field* fields, siz
 }
 
 // Reads fields starting at field `first_field` (1-based) of a header line.
-void read_header_values(vorn_soil& soil, std::string_view line, const header_field* fields, size_t count, int first_field)
+void read_header_values(vorn_soil& soil, std::string_view line, const header_field* fields, size_t count, int first_field,
+                        field_overflow& overflow)
 {
     for (size_t i = 0; i < count; ++i) {
         const int last = (first_field + static_cast<int>(i)) * 8;
-        if (fields[i].real)
+        if (fields[i].real) {
             read_float_field(line, last - 7, last, soil.*fields[i].real);
-        else
+            overflow.check_float(line, last - 7, last);
+        } else {
             read_int_field(line, last - 7, last, soil.*fields[i].code);
+            overflow.check_long(line, last - 7, last);
+        }
     }
 }
 
@@ -88,7 +92,7 @@ std::string on_one_line(std::string text)
 
 std::string name_line(const vorn_soil& soil)
 {
-    std::string line = on_one_line(soil.name) + " ";
+    std::string line = on_one_line(utf8_to_latin1(soil.name)) + " ";
     if (!soil.map_unit_symbol.empty())
         line += on_one_line(soil.map_unit_symbol);
     if (!soil.soils5_id.empty())
@@ -104,10 +108,16 @@ std::string layer_line(const vorn_soil::layer_array& values, int decimals)
     return line + "\n";
 }
 
-void read_layer_line(vorn_soil::layer_array& values, std::string_view line, bool& out_of_range)
+void read_layer_line(vorn_soil::layer_array& values, std::string_view line, field_overflow& overflow)
 {
-    for (int k = 1; k <= soil_max_layers; ++k)
+    for (int k = 1; k <= soil_max_layers; ++k) {
+        bool out_of_range = false;
         values[static_cast<size_t>(k - 1)] = real_from_columns(line, 8 * k - 7, 8 * k, out_of_range);
+        if (out_of_range && !overflow.found()) {
+            overflow.first = 8 * k - 7;
+            overflow.last = 8 * k;
+        }
+    }
 }
 
 // The layer count of line 3: 0 means a full profile. A count no soil can hold is taken as a full
@@ -170,24 +180,27 @@ bool vorn_soil::read_soil_file(const std::string& path, std::string& log)
     if (opened != line_reader::open_result::opened)
         return false;
 
-    bool out_of_range = false;
+    // A number no single float holds stops the read: taken as 0, it would pass for a measured value.
+    field_overflow overflow;
     std::string raw;
     int line_number = 0;
     for (; line_number < soil_lines_read && reader.next_line(raw); ++line_number) {
         const std::string_view line = without_line_end(raw);
         if (line_number == 0) {
-            name = trim_copy(cut_to_width(line, soil_name_width));
+            name = latin1_to_utf8(trim_copy(cut_to_width(line, soil_name_width)));
         } else if (line_number == 1) {
-            read_header_values(*this, line, line_2_fields, std::size(line_2_fields), 1);
+            read_header_values(*this, line, line_2_fields, std::size(line_2_fields), 1, overflow);
         } else if (line_number == 2) {
             layer_count = layer_count_from(line, path, log);
-            read_header_values(*this, line, line_3_fields, std::size(line_3_fields), 2);
+            read_header_values(*this, line, line_3_fields, std::size(line_3_fields), 2, overflow);
         } else {
-            read_layer_line(layers[static_cast<size_t>(line_number - 3)], line, out_of_range);
+            read_layer_line(layers[static_cast<size_t>(line_number - 3)], line, overflow);
+        }
+        if (overflow.found()) {
+            log += overflow.message(path, reader.line_number());
+            return false;
         }
     }
-    if (out_of_range)
-        log += format_printf("Soil file %s holds values out of range; they were read as 0.\r\n", path.c_str());
     if (line_number < soil_lines_read) {
         log += format_printf("Soil file %s ends before line %d.\r\n", path.c_str(), line_number + 1);
         return false;

@@ -162,17 +162,20 @@ void write_line(model_file_writer& out, const subarea_line& line)
     out.write("\n");
 }
 
-// Field results are not checked: a blank or unparsable field takes the reader's value. The line
-// keeps its line end, so a field that reaches one column past the text is still read.
-void read_line(const std::string& line, const subarea_line& fields)
+// A blank or unparsable field takes the reader's value; a number beyond its type is noted in
+// `overflow` and stops the read. The line keeps its line end, so a field that reaches one column
+// past the text is still read.
+void read_line(const std::string& line, const subarea_line& fields, field_overflow& overflow)
 {
     int first = 1;
     for (const subarea_field& field : fields) {
         const int last = first + field.width - 1;
         if (field.kind == field_kind::real) {
             read_float_field(line, first, last, *field.real);
+            overflow.check_float(line, first, last);
         } else if (field.kind == field_kind::whole) {
             read_int_field(line, first, last, *field.whole);
+            overflow.check_long(line, first, last);
         } else {
             unsigned short value = 0;
             read_ushort_field(line, first, last, value);
@@ -226,7 +229,12 @@ bool vorn_subarea::read_subarea(line_reader& in, const std::string& soil_list, c
             log_missing_line(in, static_cast<int>(n) + 2, log);
             return false;
         }
-        read_line(counted_line(line), lines[n]);
+        field_overflow overflow;
+        read_line(counted_line(line), lines[n], overflow);
+        if (overflow.found()) {
+            log += overflow.message(in.path(), in.line_number());
+            return false;
+        }
     }
     hydrologic_condition = 0;
     management_id = record_id;

@@ -30,24 +30,47 @@ std::string month_line(const vorn_weather_station::month_array& values, int deci
     return line + "\n";
 }
 
-// Reads the two ignored lines, then one line into each column from `first_column` on.
-bool read_month_lines(vorn_weather_station& station, line_reader& file, int first_column, int column_count)
+// Reads the two ignored lines, then one line into each column from `first_column` on. A number
+// no single float holds stops the read (noted in `overflow`) rather than pass for a 0.
+bool read_month_lines(vorn_weather_station& station, line_reader& file, int first_column, int column_count,
+                      field_overflow& overflow)
 {
     std::string raw;
     for (int i = 0; i < header_lines; ++i) {
         if (!file.next_line(raw))
             return false;
     }
-    bool out_of_range = false;
     for (int column = first_column; column < first_column + column_count; ++column) {
         if (!file.next_line(raw))
             return false;
         const std::string_view line = without_line_end(raw);
         auto& values = station.monthly[static_cast<size_t>(column)];
-        for (int m = 1; m <= weather_months; ++m)
+        for (int m = 1; m <= weather_months; ++m) {
+            bool out_of_range = false;
             values[static_cast<size_t>(m - 1)] = real_from_columns(line, value_width * m - 5, value_width * m, out_of_range);
+            if (out_of_range) {
+                overflow.first = value_width * m - 5;
+                overflow.last = value_width * m;
+                return false;
+            }
+        }
     }
     return true;
+}
+
+bool read_station_file(vorn_weather_station& station, line_reader& file, int first_column, int column_count,
+                       const char* read_error, std::string& log)
+{
+    field_overflow overflow;
+    if (read_month_lines(station, file, first_column, column_count, overflow))
+        return true;
+    if (overflow.found()) {
+        log += overflow.message(file.path(), file.line_number());
+        return false;
+    }
+    log += read_error;
+    file.log_missing_line(log);
+    return false;
 }
 
 bool write_lines(const std::string& path, line_end_style line_ends, const std::string& text,
@@ -153,20 +176,13 @@ bool read_station_list_line(std::string_view line, station_list_line& out)
 
 bool vorn_weather_station::import_weather(line_reader& file, std::string& log)
 {
-    if (read_month_lines(*this, file, 0, weather_statistics))
-        return true;
-    log += "Read error in vorn_weather::import_weather\r\n";
-    file.log_missing_line(log);
-    return false;
+    return read_station_file(*this, file, 0, weather_statistics, "Read error in vorn_weather::import_weather\r\n", log);
 }
 
 bool vorn_weather_station::import_wind(line_reader& file, std::string& log)
 {
-    if (read_month_lines(*this, file, average_velocity, 1 + wind_directions))
-        return true;
-    log += "Read error in vorn_weather_station::import_wind\r\n";
-    file.log_missing_line(log);
-    return false;
+    return read_station_file(*this, file, average_velocity, 1 + wind_directions,
+                             "Read error in vorn_weather_station::import_wind\r\n", log);
 }
 
 bool vorn_weather_station::write_weather_file(const std::string& path, int vorn_version, line_end_style line_ends,

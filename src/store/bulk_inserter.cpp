@@ -61,7 +61,7 @@ void bulk_inserter::set(std::string_view column, field_value value)
 
 bool bulk_inserter::insert_row(std::string& log)
 {
-    if (!insert_)
+    if (!insert_ || !db_->can_write(log))
         return false;
     sqlite3_reset(insert_);
     for (size_t i = 0; i < row_.size(); ++i) {

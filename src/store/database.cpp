@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "core/text_utils.h"
+#include "store/table_queries.h"
 
 namespace ivorn {
 namespace {
@@ -150,6 +151,8 @@ void database::close()
         sqlite3_close_v2(handle_);
     handle_ = nullptr;
     savepoint_depth_ = 0;
+    transaction_broken_ = false;
+    broken_reason_.clear();
 }
 
 bool database::open_handle(const std::string& path, int flags, std::string& log)
@@ -166,6 +169,12 @@ bool database::open_handle(const std::string& path, int flags, std::string& log)
     path_ = path;
     sqlite3_busy_timeout(handle_, 5000);
     return true;
+}
+
+void database::set_busy_timeout(int milliseconds)
+{
+    if (handle_)
+        sqlite3_busy_timeout(handle_, milliseconds);
 }
 
 bool database::create(const std::string& path, const std::vector<const table_description*>& tables, std::string& log)
@@ -218,9 +227,15 @@ bool database::open(const std::string& path, const std::vector<const table_descr
         return false;
     // Look before changing anything: a file that is not ours stays exactly as it was.
     std::string probe_log;
-    if (!execute("SELECT count(*) FROM sqlite_master", probe_log)) {
+    if (run("SELECT count(*) FROM sqlite_master", probe_log) != SQLITE_OK) {
+        // Only a file SQLite does not recognise is "not a project database"; a directory it
+        // cannot write its WAL files into, or an I/O error, is reported as what it is.
+        const int code = sqlite3_errcode(handle_);
+        if (code == SQLITE_NOTADB || code == SQLITE_CORRUPT)
+            log += format_printf("%s is not an i_VORN project database.\r\n", path.c_str());
+        else
+            log += format_printf("Unable to open database %s: %s\r\n", path.c_str(), sqlite3_errmsg(handle_));
         close();
-        log += format_printf("%s is not an i_VORN project database.\r\n", path.c_str());
         return false;
     }
     for (const table_description* table : schema) {
@@ -248,17 +263,41 @@ const table_description* database::table(std::string_view name) const
 
 bool database::execute(const std::string& sql, std::string& log)
 {
+    return can_write(log) && run(sql, log) == SQLITE_OK;
+}
+
+int database::run(const std::string& sql, std::string& log)
+{
+    char* error = nullptr;
+    const int result = sqlite3_exec(handle_, sql.c_str(), nullptr, nullptr, &error);
+    if (result != SQLITE_OK)
+        log += format_printf("Database error: %s\r\n", error ? error : sqlite3_errmsg(handle_));
+    sqlite3_free(error);
+    return result;
+}
+
+bool database::can_write(std::string& log)
+{
     if (!handle_) {
         log += "No database is open.\r\n";
         return false;
     }
-    char* error = nullptr;
-    if (sqlite3_exec(handle_, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
-        log += format_printf("Database error: %s\r\n", error ? error : sqlite3_errmsg(handle_));
-        sqlite3_free(error);
-        return false;
-    }
-    return true;
+    if (savepoint_depth_ == 0 || (!transaction_broken_ && !sqlite3_get_autocommit(handle_)))
+        return true;
+    if (!transaction_broken_)
+        break_transaction("The database ended the operation after an error; nothing of it was stored.\r\n");
+    // Said once: every later refusal of the same operation has the same cause.
+    log += broken_reason_;
+    broken_reason_.clear();
+    return false;
+}
+
+void database::break_transaction(const std::string& reason)
+{
+    if (transaction_broken_)
+        return;
+    transaction_broken_ = true;
+    broken_reason_ = reason;
 }
 
 long long database::count_rows(const table_description& table, std::string& log)
@@ -278,38 +317,97 @@ long long database::count_rows(const table_description& table, std::string& log)
 
 transaction::transaction(database& db) : db_(db)
 {
+    outermost_ = db_.savepoint_depth_ == 0 && (!db_.handle_ || sqlite3_get_autocommit(db_.handle_));
     name_ = "ivorn_" + std::to_string(++db_.savepoint_depth_);
-    std::string ignored;
-    begun_ = db_.execute("SAVEPOINT " + name_, ignored);
+    if (!db_.handle_) {
+        failure_ = "No database is open.\r\n";
+    } else if (db_.transaction_broken_) {
+        failure_ = db_.broken_reason_;
+    } else {
+        // IMMEDIATE: waiting for the write lock here, within the busy timeout, is what lets a
+        // second program queue behind the first instead of failing halfway through its work.
+        std::string log;
+        begun_ = db_.run(outermost_ ? "BEGIN IMMEDIATE" : "SAVEPOINT " + name_, log) == SQLITE_OK;
+        if (!begun_ && sqlite3_errcode(db_.handle_) == SQLITE_BUSY)
+            failure_ = format_printf("The project database %s is in use by another program.\r\n", db_.path_.c_str());
+        else if (!begun_)
+            failure_ = log;
+    }
     if (!begun_)
-        --db_.savepoint_depth_;
+        db_.break_transaction(failure_);
 }
 
 transaction::~transaction() { rollback(); }
 
 bool transaction::commit(std::string& log)
 {
-    if (!begun_ || finished_)
+    if (finished_)
         return false;
-    finished_ = true;
-    --db_.savepoint_depth_;
-    if (db_.execute("RELEASE " + name_, log))
+    if (!begun_) {
+        db_.can_write(log);
+        finish();
+        return false;
+    }
+    if (db_.can_write(log) && db_.run(outermost_ ? "COMMIT" : "RELEASE " + name_, log) == SQLITE_OK) {
+        finish();
         return true;
-    std::string ignored;
-    db_.execute("ROLLBACK TO " + name_, ignored);
-    db_.execute("RELEASE " + name_, ignored);
+    }
+    rollback();
     return false;
 }
 
 void transaction::rollback()
 {
-    if (!begun_ || finished_)
+    if (finished_)
         return;
-    finished_ = true;
-    --db_.savepoint_depth_;
     std::string ignored;
-    db_.execute("ROLLBACK TO " + name_, ignored);
-    db_.execute("RELEASE " + name_, ignored);
+    // After an I/O error or a full disk SQLite may have rolled everything back itself; a
+    // ROLLBACK TO then fails, and the outer transaction must not go on as if it held the work.
+    const bool still_open = db_.handle_ && !sqlite3_get_autocommit(db_.handle_);
+    if (begun_ && still_open && outermost_) {
+        db_.run("ROLLBACK", ignored);
+    } else if (begun_ && still_open && !db_.transaction_broken_) {
+        if (db_.run("ROLLBACK TO " + name_, ignored) != SQLITE_OK)
+            db_.break_transaction("The database could not undo part of the operation.\r\n");
+        db_.run("RELEASE " + name_, ignored);
+    }
+    finish();
+}
+
+void transaction::finish()
+{
+    finished_ = true;
+    if (--db_.savepoint_depth_ > 0)
+        return;
+    db_.transaction_broken_ = false;
+    db_.broken_reason_.clear();
+}
+
+bool table_exists(database& db, std::string_view name)
+{
+    sqlite3_stmt* statement = nullptr;
+    if (!db.is_open() || sqlite3_prepare_v2(db.handle(), "SELECT 1 FROM sqlite_master WHERE type='table' AND name=? COLLATE NOCASE",
+                                            -1, &statement, nullptr) != SQLITE_OK)
+        return false;
+    sqlite3_bind_text(statement, 1, name.data(), static_cast<int>(name.size()), SQLITE_TRANSIENT);
+    const bool found = sqlite3_step(statement) == SQLITE_ROW;
+    sqlite3_finalize(statement);
+    return found;
+}
+
+bool create_table_if_missing(database& db, const table_description& table, std::string& log)
+{
+    if (!db.is_open()) {
+        log += "No database is open.\r\n";
+        return false;
+    }
+    if (table_exists(db, table.name))
+        return true;
+    transaction work(db);
+    bool ok = db.execute(create_table_sql(table), log);
+    for (const auto& index : table.indexes)
+        ok = ok && db.execute(create_index_sql(table, index), log);
+    return ok && work.commit(log);
 }
 
 } // namespace ivorn

@@ -1,7 +1,8 @@
 // The project database: one SQLite file holding every table. Creation builds the tables from
 // their descriptions; opening refuses any file that is not a project database and leaves it as
 // it was. Transactions nest (savepoints), so a user-level operation made of smaller stored
-// operations still lands whole or not at all.
+// operations still lands whole or not at all; once SQLite has ended one after an error, nothing
+// more is written until the outermost one ends.
 #pragma once
 
 #include <memory>
@@ -55,6 +56,8 @@ public:
     void close();
 
     const std::string& path() const { return path_; }
+    // How long a write waits for another program's write to end before it gives up.
+    void set_busy_timeout(int milliseconds);
     sqlite3* handle() const { return handle_; }
     // The description this database was opened with for a table name (brackets and case ignored).
     const table_description* table(std::string_view name) const;
@@ -67,11 +70,17 @@ public:
 
     // Runs SQL without results; appends the engine's message to the log on failure.
     bool execute(const std::string& sql, std::string& log);
+    // False, with the reason in the log, when a write now would land outside the transaction it
+    // belongs to: SQLite rolled it back itself (an I/O error, a full disk) or it never began.
+    bool can_write(std::string& log);
     long long count_rows(const table_description& table, std::string& log);
 
 private:
     bool open_handle(const std::string& path, int flags, std::string& log);
     bool has_table(const std::string& name);
+    // The SQLite result of running SQL, whatever the transaction's state.
+    int run(const std::string& sql, std::string& log);
+    void break_transaction(const std::string& reason);
     void finalize_statements();
     friend class transaction;
     struct cache_entry {
@@ -83,9 +92,14 @@ private:
     std::string path_;
     std::vector<const table_description*> schema_;
     int savepoint_depth_ = 0;
+    // Set when the open transaction can no longer be trusted; cleared when the outermost ends.
+    bool transaction_broken_ = false;
+    std::string broken_reason_;
 };
 
-// One user-level operation. Rolls back unless committed.
+// One user-level operation. Rolls back unless committed. The outermost one takes the write lock
+// at once (BEGIN IMMEDIATE), so two programs never both read and then fail to write; the inner
+// ones are savepoints.
 class transaction {
 public:
     explicit transaction(database& db);
@@ -93,12 +107,17 @@ public:
     transaction& operator=(const transaction&) = delete;
     ~transaction();
     bool begun() const { return begun_; }
+    // Why it did not begin ("... is in use by another program." when the lock wait timed out).
+    const std::string& failure() const { return failure_; }
     bool commit(std::string& log);
     void rollback();
 
 private:
+    void finish();
     database& db_;
     std::string name_;
+    std::string failure_;
+    bool outermost_ = false;
     bool begun_ = false;
     bool finished_ = false;
 };

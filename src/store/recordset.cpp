@@ -285,6 +285,8 @@ bool recordset::update(std::string& log)
         if (!check_column_value(*table_, table_->columns[i], row_[i], log))
             return false;
     }
+    if (!db_->can_write(log))
+        return false;
     std::string sql;
     if (pending_ == pending::adding) {
         sql = "INSERT INTO " + quote_identifier(table_->name) + " (";
@@ -343,6 +345,8 @@ bool recordset::delete_current(std::string& log)
         log += "Table " + table_->name + " is open read-only\r\n";
         return false;
     }
+    if (!db_->can_write(log))
+        return false;
     const std::string sql = "DELETE FROM " + quote_identifier(table_->name) + " WHERE rowid = ?";
     {
         const cached_statement statement = db_->statement(sql);
@@ -441,6 +445,8 @@ bool each_column_value(database& db, const table_description& table, std::string
 
 long long delete_rows(database& db, const table_description& table, const record_filter& filter, std::string& log)
 {
+    if (db.is_open() && !db.can_write(log))
+        return -1;
     const std::string sql = "DELETE FROM " + quote_identifier(table.name) + where_clause(filter);
     const cached_statement statement = db.statement(sql);
     if (!statement) {

@@ -69,5 +69,24 @@ TEST(CliDatabaseCommands, ConfigPersistsButOverridesDoNot)
     EXPECT_EQ(run_ivorn(settings, "config set Settings/SaveYearLast many").status, 1);
 }
 
+TEST(CliDatabaseCommands, SettingsAreWrittenOnlyWhenChangedAndAFailedWriteFails)
+{
+    temp_dir dir;
+    // What another program (the desktop app, a `config set`) stored: a command that changes
+    // nothing leaves it byte for byte.
+    const std::string settings = dir.file("settings.ini");
+    const std::string stored = "[Settings]\nVORNVersion=806\n";
+    testing::write_file(settings, stored);
+    EXPECT_EQ(run_ivorn(settings, "--model-version 604 config get Settings/SaveYearLast").out, "100\n");
+    EXPECT_EQ(testing::read_file(settings), stored);
+
+    // A settings file under a path that cannot be a directory.
+    testing::write_file(dir.file("plain"), "");
+    const auto refused = run_ivorn(dir.file("plain") + "/settings.ini", "config set Settings/VORNVersion 806");
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err,
+              "Unable to write the settings to " + dir.file("plain") + "/settings.ini: the file cannot be written.\n");
+}
+
 } // namespace
 } // namespace ivorn

@@ -114,12 +114,15 @@ TEST_F(IvornRun, MissingModelFailsTheRunAndTheSet)
 TEST_F(IvornRun, InterruptEndsAHungModel)
 {
     // Ctrl-C once the hung model has written its half report: `run` ends the model at once,
-    // `run --all` after a second one, and still prints its closing report.
+    // `run --all` after a second one, and still prints its closing report. SIGTERM and SIGHUP
+    // (timeout, a closed terminal, a batch scheduler) end it at once in both.
     struct {
         const char* arguments;
         const char* interrupts;
     } cases[] = {{" --record 1", "kill -INT $pid"},
-                 {" --all", "kill -INT $pid; sleep 0.3; kill -INT $pid"}};
+                 {" --all", "kill -INT $pid; sleep 0.3; kill -INT $pid"},
+                 {" --record 1", "kill -TERM $pid"},
+                 {" --all", "kill -HUP $pid"}};
     for (const auto& c : cases) {
         std::filesystem::remove(dir.path() / "model" / "vorn.OUT");
         const std::string script =
@@ -136,6 +139,31 @@ TEST_F(IvornRun, InterruptEndsAHungModel)
         if (std::string(c.arguments) == " --all")
             EXPECT_EQ(testing::read_file(dir.file("out")).rfind("1 runs, 0 successful runs.\n", 0), 0u);
     }
+}
+
+TEST_F(IvornRun, SecondRunOnTheModelDirectoryFailsIfBusyOrWaits)
+{
+    const std::string model = " --model " + shell_quote(dir.file("model/vorn_stand_in"));
+    const std::string ivorn_command = std::string(IVORN_CLI_PATH) + " --settings " + shell_quote(dir.file("settings.ini")) + model;
+    const std::string script =
+        "IVORN_STAND_IN_FAILURE=hang " + ivorn_command + " run " + db + " --record 1 >/dev/null 2>&1 & pid=$!; "
+        + "i=0; while [ ! -f " + shell_quote(dir.file("model/vorn.OUT")) + " ] && [ $i -lt 600 ]; do sleep 0.05; "
+        + "i=$((i+1)); done; "
+        + ivorn_command + " run " + db + " --record 1 --fail-if-busy >/dev/null 2>" + shell_quote(dir.file("busy")) + "; "
+        + "echo $? >" + shell_quote(dir.file("busy_status")) + "; "
+        + "(" + ivorn_command + " run " + db + " --record 2 >/dev/null 2>" + shell_quote(dir.file("waited")) + "; "
+        + "echo $? >" + shell_quote(dir.file("waited_status")) + ") & waiter=$!; "
+        + "sleep 0.5; echo $pid >" + shell_quote(dir.file("holder")) + "; kill -TERM $pid; wait $pid; wait $waiter";
+    std::system(("sh -c " + shell_quote(script)).c_str());
+    const std::string holder = testing::read_file(dir.file("holder"));
+    const std::string pid = holder.substr(0, holder.find('\n'));
+    EXPECT_EQ(testing::read_file(dir.file("busy_status")), "1\n");
+    EXPECT_NE(testing::read_file(dir.file("busy")).find("The model directory " + dir.file("model") + "/ is in use by process " + pid + ".\n"),
+              std::string::npos) << testing::read_file(dir.file("busy"));
+    // The waiting run said who held the directory and ran once it was let go.
+    EXPECT_EQ(testing::read_file(dir.file("waited_status")), "0\n") << testing::read_file(dir.file("waited"));
+    EXPECT_EQ(testing::read_file(dir.file("waited")).rfind("waiting for the model directory, in use by process " + pid + "\n", 0), 0u)
+        << testing::read_file(dir.file("waited"));
 }
 
 } // namespace

@@ -54,6 +54,39 @@ TEST_F(OutputLoad, SelectedVariablesAreWrittenOncePerSelectionCounter)
     EXPECT_EQ(f.count(selected_variables_table()), 20);
 }
 
+TEST_F(OutputLoad, ReloadWithOtherSwitchesLeavesNoRowOfTheEarlierLoad)
+{
+    f.request.want_residue = true;
+    ASSERT_TRUE(f.load()) << f.log;
+    ASSERT_EQ(f.count(residue_output_table()), 24);
+    ASSERT_EQ(f.count(yearly_output_table()), 2);
+    f.switches({0});
+    f.request.want_yearly = false;
+    f.request.want_residue = false;
+    f.request.english_convert = true;
+    ASSERT_TRUE(f.load()) << f.log;
+    EXPECT_EQ(f.count(crop_yield_output_table()), 0);
+    EXPECT_EQ(f.count(yearly_output_table()), 0);
+    EXPECT_EQ(f.count(residue_output_table()), 0);
+    EXPECT_EQ(f.count(average_output_table()), 1);
+}
+
+TEST_F(OutputLoad, SecondDatabaseGetsItsSelectedVariablesRows)
+{
+    ASSERT_TRUE(f.load()) << f.log;
+    ASSERT_EQ(f.selection_changed, 0);
+    std::string log;
+    database second;
+    ASSERT_TRUE(create_project_database(f.dir.file("second.db"), log)) << log;
+    ASSERT_TRUE(open_project_database(second, f.dir.file("second.db"), log)) << log;
+    ASSERT_TRUE(read_run_outputs(second, f.request, log)) << log;
+    EXPECT_EQ(second.count_rows(selected_variables_table(), log), 10);
+    EXPECT_EQ(second.count_rows(average_output_table(), log), 1);
+    // Once there, they are not written again while the selection stays.
+    ASSERT_TRUE(read_run_outputs(second, f.request, log)) << log;
+    EXPECT_EQ(second.count_rows(selected_variables_table(), log), 10);
+}
+
 TEST_F(OutputLoad, LoaderFailingHalfwayLeavesTheEarlierRows)
 {
     ASSERT_TRUE(f.load()) << f.log;
@@ -63,7 +96,8 @@ TEST_F(OutputLoad, LoaderFailingHalfwayLeavesTheEarlierRows)
     f.report(".ACY", crop_yields + "        1         3 CORN      9.00\n");
     f.selection_changed = 1;
     EXPECT_FALSE(f.load());
-    EXPECT_EQ(f.log, "ERROR: Unable to open output file: " + f.dir.file("vorn.MSA") + "\n");
+    EXPECT_EQ(f.log, "3 fields printed as stars in " + f.dir.file("vorn.OUT") + "\r\n"
+                     "ERROR: Unable to open output file: " + f.dir.file("vorn.MSA") + "\n");
     EXPECT_EQ(f.rows(crop_yield_output_table()), crops_before);
     EXPECT_EQ(f.rows(average_output_table()), averages_before);
     EXPECT_EQ(f.selection_changed, 1);

@@ -36,7 +36,7 @@ const std::string awp1 = testing::headings(8) + R"file(     1990      1.00      
 const std::string awp3 = testing::headings(10) + R"file(     1990      1.00      2.00      3.00      4.00      5.00      6.00      7.00      8.00      9.00     10.00     11.00     12.00     13.00     14.00     15.00     16.00     17.00     18.00     19.00     20.00     21.00     22.00     23.00     24.00     25.00     26.00     27.00     28.00     29.00     30.00     31.00     32.00     33.00     34.00     35.00     36.00     37.00     38.00     39.00     40.00     41.00     42.00     43.00     44.00     45.00     46.00     47.00     48.00     49.00     50.00     51.00     52.00     53.00     54.00     55.00    101.00    102.00    103.00    104.00
 )file";
 
-// Three monthly blocks: variable k of the block holds 100 k + month; the last block lacks UPM.
+// Monthly blocks: variable k of the block holds 100 k + month; a block may lack UPM.
 std::string msa_block(int subarea, int id, int year, bool without_upm = false)
 {
     const char* names[] = {"PRCP", "ET", "Q", "SSF", "PRK", "IRGA", "FNO", "FNMA",
@@ -53,7 +53,7 @@ std::string msa_block(int subarea, int id, int year, bool without_upm = false)
     return text + "\n";
 }
 
-const std::string msa1 = testing::headings(9) + msa_block(1, 101, 3) + msa_block(1, 101, 2) + msa_block(2, 102, 4, true);
+const std::string msa1 = testing::headings(9) + msa_block(1, 101, 3) + msa_block(1, 101, 2) + msa_block(2, 102, 4);
 
 class FileLoaders : public ::testing::Test {
 protected:
@@ -73,12 +73,12 @@ TEST_F(FileLoaders, MonthlySwatRowPerPesticideOrOneWithout)
     EXPECT_EQ(rows[2], (row{"7", "1990", "2", "1", "1", "1", "1", "1", "1", "", "", ""}));
 }
 
-TEST_F(FileLoaders, MonthlySwatWithoutDataLinesEndsWithoutRows)
+TEST_F(FileLoaders, MonthlySwatWithoutDataLinesFails)
 {
     f.switches({27});
-    f.report(".MSW", "1\n2\n3\n4\n5\n6\n7\n8\n");
-    EXPECT_TRUE(f.load()) << f.log;
-    EXPECT_EQ(f.count(monthly_swat_output_table()), 0);
+    f.report(".MSW", "1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n");
+    EXPECT_FALSE(f.load());
+    EXPECT_EQ(f.log, "ERROR: Output file holds no data line after its headings: " + f.dir.file("vorn.MSW") + "\n");
 }
 
 TEST_F(FileLoaders, DailySwatSkipsZeroAmounts)
@@ -154,8 +154,17 @@ TEST_F(FileLoaders, MonthlySubareaBlocksInsideTheWindow)
                                  "1501", "", ""}));
     EXPECT_FLOAT_EQ(f.value(t, 11, "Surface Residue"), 1512.0f);
     EXPECT_EQ(f.value(t, 12, "Yr"), 4);
-    EXPECT_FLOAT_EQ(f.value(t, 12, "P Uptake"), 0.0f); // the block lacks UPM
+    EXPECT_FLOAT_EQ(f.value(t, 12, "P Uptake"), 1301.0f);
     EXPECT_FLOAT_EQ(f.value(t, 12, "Crop Residue"), 1401.0f);
+}
+
+TEST_F(FileLoaders, MonthlySubareaBlockWithoutAVariableTakesNothingFromTheNext)
+{
+    f.switches({6});
+    f.report(".MSA", testing::headings(9) + msa_block(1, 101, 1, true) + msa_block(1, 101, 2));
+    EXPECT_FALSE(f.load());
+    EXPECT_EQ(f.log, "ERROR: Monthly block of subarea 1 year 1 lacks UPM: " + f.dir.file("vorn.MSA") + " line 10\n");
+    EXPECT_EQ(f.count(monthly_subarea_output_table()), 0);
 }
 
 } // namespace

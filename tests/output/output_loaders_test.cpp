@@ -155,7 +155,7 @@ TEST_F(Loaders, PesticideContinuationLinesRepeatTheSubareaYear)
     f.switches({26});
     f.request.save_year_first = 3;
     f.request.save_year_last = 8;
-    f.report(".SUS", "");
+    f.report(".SUS", testing::headings(8) + "        1 CORN\n");
     f.report(".APS", aps1);
     ASSERT_TRUE(f.load()) << f.log;
     const auto annual = f.rows(annual_pesticide_output_table());
@@ -173,7 +173,7 @@ TEST_F(Loaders, PesticideContinuationLinesRepeatTheSubareaYear)
 TEST_F(Loaders, MissingPesticideFileHasItsOwnMessage)
 {
     f.switches({26});
-    f.report(".SUS", "");
+    f.report(".SUS", testing::headings(8) + "        1 CORN\n");
     EXPECT_FALSE(f.load());
     EXPECT_EQ(f.log, "ERROR: Unable to open .APS output file: " + f.dir.file("vorn.APS") + "\n");
 }

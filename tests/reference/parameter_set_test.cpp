@@ -146,11 +146,16 @@ TEST_F(ParameterFile, EmptyMissingAndBinaryFiles)
     EXPECT_EQ(log, "Unable to read vorn parameter file line 1\r\n");
     write_file(path, std::string("1\0", 2));
     EXPECT_FALSE(set.read_parameter_file(path, 2110, log));
-    write_file(path, std::string(1000, 'z') + "\nnan inf -1e99 \x01\x02\n");
+    write_file(path, std::string(1000, 'z') + "\nnan      \x01\x02\n");
     EXPECT_TRUE(set.read_parameter_file(path, 1307, log, &lines));
     EXPECT_EQ(lines, 2);
     EXPECT_EQ(set.s_curve[1][0], 0.0f);
     EXPECT_EQ(set.parm[0], 1.125f);
+    // A number no single float holds is refused, not read as 0.
+    log.clear();
+    write_file(path, "   -1e99     1.0\n");
+    EXPECT_FALSE(set.read_parameter_file(path, 1307, log, &lines));
+    EXPECT_EQ(log, "Number beyond a single float: " + path + " line 1 columns 1-8\r\n");
 }
 
 TEST_F(ParameterFile, UnwritableFileIsLogged)

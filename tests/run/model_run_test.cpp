@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 
 #include "run/run_inputs.h"
 #include "support/run_document.h"
@@ -64,8 +66,8 @@ TEST_F(ModelRun, CrashedModelWasLaunchedButItsReportDoesNotLoad)
     EXPECT_EQ(console.rfind(command_line() + "\r\nProcess Finished\r\n", 0), 0u) << console;
     EXPECT_EQ(log.find("Unable to create process"), std::string::npos) << log;
     EXPECT_EQ(log.find("Process Cancelled/Error"), std::string::npos) << log;
-    // The crash left half a main report and none of the others.
-    EXPECT_EQ(log, "ERROR: Unable to open output file: " + model_file("vorn.SUS") + "\n");
+    // The crash left half a main report and none of the others; nothing of it is loaded.
+    EXPECT_EQ(log, "The model was ended by signal SIGABRT (6).\r\n");
     EXPECT_FALSE(model_file_exists("iv.con"));
     EXPECT_FALSE(context.record->modified);
     EXPECT_EQ(output_rows(), 0);
@@ -81,6 +83,15 @@ TEST_F(ModelRun, EarlierRunsReportsAndTheBareVornFileAreRemovedBeforeTheLaunch)
         EXPECT_FALSE(model_file_exists(name)) << name;
     EXPECT_TRUE(model_file_exists("00000001.0001.SOT")); // ReadSoil starts from it
     EXPECT_EQ(output_rows(), 0);
+}
+
+TEST_F(ModelRun, ModelNamedVornIsNotTakenForALeftover)
+{
+    std::filesystem::copy_file(model_file("vorn_stand_in"), model_file("VORN"));
+    settings.model_executable.set_full_path(model_file("VORN"));
+    EXPECT_TRUE(launch()) << log;
+    EXPECT_TRUE(model_file_exists("VORN"));
+    EXPECT_TRUE(launch()) << log;
 }
 
 TEST_F(ModelRun, VisibleModelLeavesTheConsoleTextEmpty)

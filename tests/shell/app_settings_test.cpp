@@ -34,6 +34,20 @@ TEST(AppSettings, WrittenInExitOrder)
     EXPECT_EQ(store.write_order, expected);
 }
 
+TEST(AppSettings, OnlyTheChangedKeysAreWrittenBack)
+{
+    memory_settings_store store;
+    app_settings as_read;
+    app_settings changed = as_read;
+    EXPECT_EQ(changed.write_changes(store, as_read), 0);
+    EXPECT_TRUE(store.write_order.empty());
+    changed.save_year_last = 40;
+    changed.model_line_ends = changed.model_line_ends == line_end_style::lf ? line_end_style::crlf : line_end_style::lf;
+    EXPECT_EQ(changed.write_changes(store, as_read), 2);
+    const std::vector<std::string> expected = {"Settings/SaveYearLast", "Settings/ModelLineEnds"};
+    EXPECT_EQ(store.write_order, expected);
+}
+
 TEST(AppSettings, ConfigNamesGetAndSet)
 {
     app_settings settings;

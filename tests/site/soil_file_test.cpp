@@ -184,12 +184,12 @@ TEST(SoilFile, OutOfRangeLayerCountAndValuesAreReported)
     write_file(dir.file("s.sol"), soil_file_with_layer_lines("   12.00\n", "  1e4001\n", 27));
     vorn_soil soil;
     std::string log;
-    EXPECT_TRUE(soil.read_soil_file(dir.file("s.sol"), log));
+    // The count is taken as a full profile; a value no single float holds stops the read.
+    EXPECT_FALSE(soil.read_soil_file(dir.file("s.sol"), log));
     EXPECT_EQ(soil.layer_count, 10);
-    EXPECT_EQ(soil.layers[layer_depth][0], 0.0f);
     const std::string path = dir.file("s.sol");
     EXPECT_EQ(log, "Soil file " + path + " gives 12 layers; 10 layers were read.\r\n"
-                   "Soil file " + path + " holds values out of range; they were read as 0.\r\n");
+                   "Number beyond a single float: " + path + " line 4 columns 1-8\r\n");
 }
 
 TEST(SoilFile, ReadSoilRenamesTheFinalSoilTableOrFails)

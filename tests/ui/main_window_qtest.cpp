@@ -180,6 +180,19 @@ private Q_SLOTS:
         QCOMPARE(answers.unexpected(), 0);
     }
 
+    void record_duplicate_makes_the_copy_current()
+    {
+        ui_scratch scratch(2);
+        window_under_test ui(scratch);
+        ui.window.open_database(scratch.database());
+        dialog_answerer answers;
+        ui.trigger("record_duplicate");
+        QCOMPARE(ui.position(), QStringLiteral("Record: 3 of 3"));
+        QCOMPARE(ui.table_rows(), 4);
+        QCOMPARE(scratch.stored_description(3), scratch.stored_description(1));
+        QCOMPARE(answers.unexpected(), 0);
+    }
+
     void a_lazy_list_shows_gaps_that_do_nothing_when_clicked()
     {
         ui_scratch scratch(3, false);

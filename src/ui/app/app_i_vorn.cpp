@@ -12,6 +12,7 @@ constexpr const char* window_section = "Window";
 app_i_vorn::app_i_vorn(const std::string& settings_file) : store_(std::make_unique<qsettings_store>(settings_file))
 {
     settings.read(*store_);
+    as_read_ = settings;
     for (int i = 1; i <= recent_file_count; ++i) {
         const std::string path = store_->read_string(recent_section, "File" + std::to_string(i), "");
         if (!path.empty())
@@ -37,14 +38,16 @@ message_box_texts app_i_vorn::load_output_variables()
 
 bool app_i_vorn::write_settings()
 {
-    settings.write(*store_);
+    // A `config set` made while the app was open stays: unchanged keys are not written back.
+    settings.write_changes(*store_, as_read_);
     for (int i = 1; i <= recent_file_count; ++i) {
         const QString path = i <= recent_files_.size() ? recent_files_[i - 1] : QString();
         store_->write_string(recent_section, "File" + std::to_string(i), path.toStdString());
     }
     store_->write_string(window_section, "Geometry", geometry_.toBase64().toStdString());
     store_->write_string(window_section, "Splitter", splitter_.toBase64().toStdString());
-    return store_->sync();
+    std::string ignored;
+    return store_->sync(ignored);
 }
 
 void app_i_vorn::add_recent_file(const QString& path)

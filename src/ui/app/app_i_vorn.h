@@ -44,6 +44,8 @@ private:
     QByteArray read_bytes(const char* key) const;
 
     std::unique_ptr<qsettings_store> store_;
+    // The settings as read at start: only what differs from them is written back at exit.
+    app_settings as_read_;
     QStringList recent_files_;
     QByteArray geometry_;
     QByteArray splitter_;

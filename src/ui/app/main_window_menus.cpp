@@ -13,6 +13,7 @@
 #include "shell/doc_i_vorn.h"
 #include "sheets/record_sheets.h"
 #include "shell/import_commands.h"
+#include "shell/record_duplicate.h"
 #include "views/record_table_view.h"
 
 namespace ivorn {
@@ -118,6 +119,10 @@ void main_window::build_record_and_run_menus()
     record->addSeparator();
     add_action(record, "record_new", tr("Ne&w..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N),
                [this] { doc_->record_new(); });
+    add_action(record, "record_duplicate", tr("D&uplicate"), QKeySequence(), [this] {
+        std::int32_t id = 0;
+        duplicate_current_record(*doc_, id);
+    });
     add_action(record, "record_delete", tr("&Delete"), QKeySequence(Qt::CTRL | Qt::Key_Delete),
                [this] { doc_->record_delete(); });
 
@@ -208,7 +213,7 @@ void main_window::update_actions()
                              "record_last", "record_go_to", "record_search", "record_new", "record_delete",
                              "run_all_records", "precheck_all_records"})
         action(QString::fromLatin1(name))->setEnabled(open);
-    for (const char* name : {"run_this_record", "precheck_this_record", "edit_wind", "select_weather_station",
+    for (const char* name : {"run_this_record", "precheck_this_record", "record_duplicate", "edit_wind", "select_weather_station",
                              "edit_parameters", "edit_header",
                              "view_chart_output", "view_table_output", "view_chart_all_samples"})
         action(QString::fromLatin1(name))->setEnabled(current);

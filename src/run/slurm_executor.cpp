@@ -1,0 +1,257 @@
+// Slurm job arrays: the job script, sbatch, scontrol and scancel.
+#include "run/slurm_executor.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <thread>
+#include <utility>
+
+#include "core/line_reader.h"
+#include "core/text_utils.h"
+
+namespace ivorn {
+namespace {
+
+constexpr const char* script_name = "ivorn-job.sh";
+constexpr const char* task_list_name = "tasks.txt";
+constexpr const char* job_id_name = "job_id";
+
+// States after which a task will not run again.
+bool is_final_state(const std::string& state)
+{
+    static const char* const finals[] = {"COMPLETED", "FAILED", "TIMEOUT", "CANCELLED", "NODE_FAIL",
+                                         "OUT_OF_MEMORY", "PREEMPTED", "BOOT_FAIL", "DEADLINE"};
+    for (const char* final_state : finals)
+        if (state.rfind(final_state, 0) == 0)
+            return true;
+    return false;
+}
+
+// "Key=value" out of one line of `scontrol -o show job`.
+std::string field_of(const std::string& line, const std::string& key)
+{
+    const size_t at = line.find(" " + key + "=");
+    if (at == std::string::npos)
+        return {};
+    const size_t start = at + key.size() + 2;
+    return line.substr(start, line.find(' ', start) - start);
+}
+
+} // namespace
+
+bool write_text_file(const std::string& path, const std::string& text)
+{
+    std::ofstream out(path, std::ios::binary);
+    return static_cast<bool>(out << text) && static_cast<bool>(out.flush());
+}
+
+std::string shell_word(const std::string& text)
+{
+    std::string quoted = "'";
+    for (const char c : text)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+int run_command(const std::string& command, std::string& output)
+{
+    output.clear();
+    std::FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
+    if (!pipe)
+        return -1;
+    char buffer[4096];
+    size_t read = 0;
+    while ((read = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        output.append(buffer, read);
+    const int status = ::pclose(pipe);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+slurm_executor::slurm_executor(const slurm_options& options, std::string stage, std::string model_name)
+    : options_(options), stage_(std::move(stage)), model_name_(std::move(model_name))
+{
+}
+
+int slurm_executor::start(const launch_request& request)
+{
+    if (submitted_)
+        return -1;
+    task queued;
+    queued.request = request;
+    tasks_.push_back(std::move(queued));
+    return static_cast<int>(tasks_.size()) - 1;
+}
+
+void slurm_executor::describe(int slot, long position, long record_id)
+{
+    tasks_[static_cast<size_t>(slot)].position = position;
+    tasks_[static_cast<size_t>(slot)].record_id = record_id;
+}
+
+std::string slurm_executor::job_script(int count) const
+{
+    std::string script = "#!/bin/bash\n#SBATCH --job-name=ivorn-run-set\n";
+    script += format_printf("#SBATCH --array=1-%d", count);
+    if (options_.max_parallel > 0)
+        script += format_printf("%%%d", options_.max_parallel);
+    script += "\n#SBATCH --output=" + stage_ + "slurm-%A_%a.out\n";
+    if (!options_.partition.empty())
+        script += "#SBATCH --partition=" + options_.partition + "\n";
+    if (!options_.time.empty())
+        script += "#SBATCH --time=" + options_.time + "\n";
+    script += "\n"
+              "# One array task per record. Task N runs the model in the run directory on line N of\n"
+              "# tasks.txt (position, record ID, directory), with its console output in iv.con there,\n"
+              "# as ivorn does on a workstation. Add what your site needs (account, QOS, modules);\n"
+              "# ivorn reads only what the model leaves in the run directory.\n"
+              "set -u\n"
+              "dir=$(awk -F'\\t' -v n=\"$SLURM_ARRAY_TASK_ID\" 'NR == n { print $3 }' " + shell_word(stage_ + task_list_name) + ")\n"
+              "cd \"$dir\" || exit 1\n"
+              "./" + shell_word(model_name_) + " >iv.con 2>&1\n"
+              "echo $? >exit_status\n"
+              "# The model's exit status does not fail the task: whether the run finished is read from\n"
+              "# its main report, as on a workstation.\n"
+              "exit 0\n";
+    return script;
+}
+
+bool slurm_executor::submit(std::string& log)
+{
+    submitted_ = true;
+    std::string tasks;
+    for (const task& t : tasks_)
+        tasks += format_printf("%ld\t%ld\t", t.position, t.record_id) + t.request.working_directory + "\n";
+    const std::string script = stage_ + script_name;
+    std::string failure;
+    if (!write_text_file(stage_ + task_list_name, tasks) || !write_text_file(script, job_script(task_count())))
+        failure = "Unable to write the job script " + script;
+    std::string output;
+    if (failure.empty() && !tasks_.empty()) {
+        std::string command = "sbatch --parsable";
+        for (const std::string& argument : options_.sbatch_args)
+            command += " " + shell_word(argument);
+        command += " " + shell_word(script);
+        if (run_command(command, output) != 0)
+            failure = "sbatch failed: " + trim_copy(output);
+        else
+            job_id_ = trim_copy(output.substr(0, output.find(';')));
+    }
+    if (failure.empty() && !write_text_file(stage_ + job_id_name, job_id_ + "\n"))
+        failure = "Unable to write " + stage_ + job_id_name;
+    if (failure.empty()) {
+        log += format_printf("Submitted Slurm job %s: %d tasks, stage directory ", job_id_.c_str(), task_count()) + stage_
+               + "\r\n";
+        return true;
+    }
+    log += failure + "\r\n";
+    for (task& t : tasks_) {
+        t.ended = true;
+        t.state = failure;
+        ++ends_;
+    }
+    return false;
+}
+
+bool slurm_executor::resume(std::string& log)
+{
+    std::string id;
+    std::string list;
+    if (!read_whole_file(stage_ + job_id_name, id) || !read_whole_file(stage_ + task_list_name, list)) {
+        log += "No submitted run set in " + stage_ + "\r\n";
+        return false;
+    }
+    job_id_ = trim_copy(id);
+    submitted_ = true;
+    std::istringstream lines(list);
+    std::string line;
+    while (std::getline(lines, line)) {
+        task t;
+        char directory[4096] = {};
+        if (std::sscanf(line.c_str(), "%ld\t%ld\t%4095[^\n]", &t.position, &t.record_id, directory) != 3) {
+            log += "Unreadable task line in " + stage_ + task_list_name + ": " + line + "\r\n";
+            return false;
+        }
+        t.request.working_directory = directory;
+        t.request.capture_file = t.request.working_directory + "iv.con";
+        tasks_.push_back(t);
+    }
+    return true;
+}
+
+void slurm_executor::poll()
+{
+    last_poll_ = std::chrono::steady_clock::now();
+    std::string output;
+    const bool known = run_command("scontrol -o show job " + shell_word(job_id_), output) == 0;
+    std::istringstream lines(output);
+    std::string line;
+    while (known && std::getline(lines, line)) {
+        const std::string index = field_of(line, "ArrayTaskId");
+        if (index.empty() || index.find_first_not_of("0123456789") != std::string::npos || index.size() > 9)
+            continue;
+        const long n = std::stol(index);
+        if (n < 1 || n > task_count())
+            continue;
+        task& t = tasks_[static_cast<size_t>(n - 1)];
+        t.state = field_of(line, "JobState");
+        if (!t.ended && is_final_state(t.state)) {
+            t.ended = true;
+            ++ends_;
+        }
+    }
+    // Anything but a job the scheduler no longer knows is asked again at the next poll.
+    if (known || output.find("Invalid job id") == std::string::npos)
+        return;
+    // The job was purged: a task that wrote its exit status ran to its end; any other did not run.
+    for (task& t : tasks_) {
+        if (t.ended)
+            continue;
+        std::error_code error;
+        t.state = std::filesystem::exists(t.request.working_directory + "exit_status", error) ? "COMPLETED" : "UNKNOWN";
+        t.ended = true;
+        ++ends_;
+    }
+}
+
+void slurm_executor::wait_for_an_end(std::uint64_t seen, std::chrono::milliseconds limit)
+{
+    if (!submitted_) {
+        std::string ignored;
+        submit(ignored);
+    }
+    if (ends_ != seen)
+        return;
+    const auto next = last_poll_ + std::max(limit, std::chrono::milliseconds(1000));
+    std::this_thread::sleep_until(next);
+    poll();
+}
+
+launch_result slurm_executor::take(int slot)
+{
+    const task& t = tasks_[static_cast<size_t>(slot)];
+    launch_result result;
+    result.started = t.state.rfind("sbatch failed", 0) != 0 && t.state.rfind("Unable to", 0) != 0;
+    result.finished = t.state == "COMPLETED";
+    if (!result.finished)
+        result.scheduler_state = result.started ? format_printf("Slurm task %s_%d: ", job_id_.c_str(), slot + 1) + t.state
+                                                : t.state;
+    return result;
+}
+
+void slurm_executor::end(int slot)
+{
+    std::string ignored;
+    if (submitted_ && !job_id_.empty())
+        run_command(format_printf("scancel %s_%d", shell_word(job_id_).c_str(), slot + 1), ignored);
+}
+
+void slurm_executor::end_all()
+{
+    std::string ignored;
+    if (submitted_ && !job_id_.empty())
+        run_command("scancel " + shell_word(job_id_), ignored);
+}
+
+} // namespace ivorn
