@@ -19,10 +19,17 @@
 #include "dialogs/output_files_dialog.h"
 #include "dialogs/progress_dialog.h"
 #include "dialogs/weather_station_list_dialog.h"
+#include "dialogs/field_operation_list_dialog.h"
+#include "dialogs/operation_catalogue_dialog.h"
+#include "reference/vorn_operation.h"
+#include "sheets/field_operation_sheet.h"
+#include "sheets/operation_sheet.h"
 #include "sheets/property_sheet.h"
+#include "sheets/subarea_sheets.h"
 #include "sheets/record_sheets.h"
 #include "shell/doc_i_vorn.h"
 #include "site/control_record.h"
+#include "site/vorn_subarea.h"
 
 namespace {
 
@@ -47,6 +54,47 @@ const char* const sample_log =
     "VORN did not finish for run 2\n"
     "3 runs, 2 successful runs.\r\n"
     "Elapsed: 1.482 seconds, ave=0.494";
+
+// The subarea dialog of the record's first subarea with its management dialogs, a herd, its
+// schedule with the two operation dialogs, and the operation list with one operation.
+void save_subarea_dialogs(ivorn::main_window& window, ivorn::control_record& record)
+{
+    ivorn::doc_i_vorn& document = window.document();
+    ivorn::vorn_subarea* subarea = record.subareas.first();
+    if (!subarea)
+        return;
+    const ivorn::subarea_editing editing{record, document.field_help(), document.operations(), document.crops(),
+                                         2110};
+    save(ivorn::make_subarea_dialog(&window, editing, *subarea).get(), "subarea");
+    for (const ivorn::sheet_description& sheet : ivorn::management_sheets()) {
+        const std::string name = "subarea_" + sheet.caption;
+        save(ivorn::make_management_dialog(&window, sheet, editing, *subarea).get(),
+             QString::fromStdString(name).replace(QLatin1Char(' '), QLatin1Char('_')).toLower().toUtf8().constData());
+    }
+    ivorn::property_sheet herd(&window, ivorn::herd_sheet(), ivorn::herd_bindings(record, 0), document.field_help());
+    save(&herd, "herd");
+    ivorn::dialog_operation_list schedule(&window, editing, *subarea);
+    save(&schedule, "field_operations");
+    ivorn::vorn_field_operation* scheduled = subarea->operations.first();
+    for (const char* caption : {"Add Operation", "Change Operations"}) {
+        ivorn::vorn_field_operation added;
+        ivorn::vorn_field_operation& shown = scheduled && caption[0] == 'C' ? *scheduled : added;
+        const ivorn::field_operation_form form(caption, editing.tillage, editing.crops, editing.model_version);
+        save(ivorn::make_field_operation_dialog(&window, form, shown, editing.tillage, editing.model_version,
+                                                document.field_help())
+                 .get(),
+             caption[0] == 'C' ? "change_operations" : "add_operation");
+    }
+    if (!document.operations() || !document.db())
+        return;
+    ivorn::dialog_operation_catalogue catalogue(&window, *document.db(), *document.operations(),
+                                                document.field_help());
+    save(&catalogue, "all_operations");
+    if (ivorn::vorn_operation* first = document.operations()->first()) {
+        ivorn::property_sheet operation(&window, ivorn::operation_sheet(), first->bindings(), document.field_help());
+        save(&operation, "operation");
+    }
+}
 
 } // namespace
 
@@ -118,5 +166,6 @@ int main(int argc, char** argv)
             save(&sheet, QString::fromStdString(name).replace(QLatin1Char(' '), QLatin1Char('_')).toLower().toUtf8().constData());
         }
     }
+    save_subarea_dialogs(window, *record);
     return 0;
 }

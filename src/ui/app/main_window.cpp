@@ -7,6 +7,7 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -33,6 +34,7 @@ main_window::main_window(app_i_vorn& app, QWidget* parent) : QMainWindow(parent)
     use_output_variables();
     build_views();
     build_menus();
+    connect(action(QStringLiteral("edit_all_operations")), &QAction::triggered, this, &main_window::edit_operations);
     build_tool_bar();
     for (int pane = 0; pane < 4; ++pane) {
         panes_[pane] = new QLabel(this);
@@ -81,6 +83,8 @@ void main_window::build_views()
     connect(form_->parameters_button, &QPushButton::clicked, this, [this] { edit_sheet(&edit_parameters); });
     connect(form_, &view_control_record::record_modified, this, &main_window::update_title);
     connect(table_, &view_control_record_table::go_to_position, this, &main_window::go_to_position);
+    connect(form_->subareas, &QListWidget::itemDoubleClicked, this,
+            [this](const QListWidgetItem* line) { edit_subarea(line->data(Qt::UserRole).toLongLong()); });
 }
 
 void main_window::connect_port()

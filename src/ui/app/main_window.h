@@ -25,6 +25,7 @@ class doc_i_vorn;
 class qt_user_interface;
 class view_control_record;
 class view_control_record_table;
+class vorn_subarea;
 
 class main_window : public QMainWindow {
     Q_OBJECT
@@ -80,6 +81,12 @@ private:
     void select_weather_station();
     // Opens a sheet of the current record; OK shows its values and marks it modified.
     void edit_sheet(bool (*open)(QWidget*, control_record&, const list_field_help&));
+    // main_window_subareas.cpp
+    // The current record's subarea of that number, the form's edits stored first; null when busy.
+    vorn_subarea* chosen_subarea(std::int64_t number);
+    void edit_subarea(std::int64_t number);
+    void edit_field_operations();
+    void edit_operations();
     void stop();
     void new_table_window();
     void about();

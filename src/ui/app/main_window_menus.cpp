@@ -101,7 +101,8 @@ void main_window::build_record_and_run_menus()
     add_action(edit, "edit_header", tr("Edit &Header Information"), QKeySequence(),
                [this] { edit_sheet(&edit_run_header); });
     add_action(edit, "edit_wind", tr("Edit W&ind"), QKeySequence(), [] {});
-    add_action(edit, "edit_field_operations", tr("Edit Field &Operations"), QKeySequence(), [] {});
+    add_action(edit, "edit_field_operations", tr("Edit Field &Operations"), QKeySequence(),
+               [this] { edit_field_operations(); });
     add_action(edit, "edit_soil", tr("Edit &Soil"), QKeySequence(), [] {});
 
     QMenu* record = menuBar()->addMenu(tr("&Record"));
@@ -223,6 +224,7 @@ void main_window::update_actions()
                              "select_production_system"})
         action(QString::fromLatin1(name))->setEnabled(false);
     action(QStringLiteral("run_stop"))->setEnabled(!idle);
+    action(QStringLiteral("edit_all_operations"))->setEnabled(open && doc_->operations());
     if (recent_menu_)
         recent_menu_->setEnabled(!app_.recent_files().isEmpty() && idle);
 }

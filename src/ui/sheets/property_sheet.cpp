@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTabBar>
@@ -43,8 +44,13 @@ property_sheet::property_sheet(QWidget* parent, const sheet_description& sheet, 
     connect(buttons, &QDialogButtonBox::accepted, this, &property_sheet::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &property_sheet::reject);
 
+    // A dialog of one page needs no tab to choose it.
+    tabs_->setTabBarAutoHide(true);
+    side_buttons_ = new QVBoxLayout;
+    side_buttons_->addStretch(1);
     auto* row = new QHBoxLayout;
     row->addWidget(tabs_, 1);
+    row->addLayout(side_buttons_);
     row->addWidget(help_box_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row, 1);
@@ -59,6 +65,22 @@ property_sheet::property_sheet(QWidget* parent, const sheet_description& sheet, 
     resize(wanted.boundedTo(QSize(std::max(screen.width(), 1280), std::max(screen.height(), 900))));
 
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focus_changed(now); });
+}
+
+QPushButton* property_sheet::add_side_button(const QString& text)
+{
+    int widest = 0;
+    for (int index = 0; index < side_buttons_->count(); ++index) {
+        if (QWidget* widget = side_buttons_->itemAt(index)->widget())
+            widest = std::max(widest, widget->sizeHint().width());
+    }
+    auto* button = new QPushButton(text, this);
+    button->setAutoDefault(false);
+    side_buttons_->insertWidget(side_buttons_->count() - 1, button);
+    const int gap = widest ? 0 : side_buttons_->spacing() + 6;
+    if (button->sizeHint().width() > widest)
+        resize(width() + button->sizeHint().width() - widest + gap, height());
+    return button;
 }
 
 void property_sheet::focus_changed(QWidget* now)

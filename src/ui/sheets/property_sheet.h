@@ -11,7 +11,9 @@
 #include "sheets/page_description.h"
 #include "store/field_binding.h"
 
+class QPushButton;
 class QTabWidget;
+class QVBoxLayout;
 
 namespace ivorn {
 
@@ -31,6 +33,10 @@ public:
     QString take_back();
     void accept() override;
 
+    // A button beside the pages that opens a dialog of its own on the same record (the subarea's
+    // management dialogs); the sheet grows to make room for the button column.
+    QPushButton* add_side_button(const QString& text);
+
     QTabWidget* tabs() const { return tabs_; }
     edit_help_text* help_box() const { return help_box_; }
     const std::vector<record_page*>& pages() const { return pages_; }
@@ -42,6 +48,7 @@ private:
     binding_list bindings_;
     const list_field_help& help_;
     QTabWidget* tabs_ = nullptr;
+    QVBoxLayout* side_buttons_ = nullptr;
     edit_help_text* help_box_ = nullptr;
     std::vector<record_page*> pages_;
     QPointer<QWidget> refused_field_;
