@@ -23,6 +23,7 @@
 #include "sheets/record_sheets.h"
 #include "shell/doc_i_vorn.h"
 #include "site/control_record.h"
+#include "ui/output/output_view_context.h"
 
 namespace {
 
@@ -105,6 +106,12 @@ int main(int argc, char** argv)
 
     ivorn::dialog_about about(&window);
     save(&about, "about");
+
+    // The output windows over the current record's outputs (the demo runs every record).
+    const ivorn::output_view_context outputs{&window.document(), nullptr, nullptr};
+    save(ivorn::show_table_output(&window, outputs), "table_output");
+    save(ivorn::show_chart_output(&window, outputs), "chart_output");
+    save(ivorn::show_chart_all_samples(&window, outputs), "chart_all_samples");
 
     // Every page of every sheet of the current record, one file a page.
     ivorn::control_record* record = window.document().current_record();

@@ -14,6 +14,7 @@
 #include "sheets/record_sheets.h"
 #include "shell/import_commands.h"
 #include "shell/record_duplicate.h"
+#include "ui/output/output_view_context.h"
 #include "views/record_table_view.h"
 
 namespace ivorn {
@@ -149,9 +150,19 @@ void main_window::build_other_menus()
     add_action(select, "select_production_system", tr("&Production System"), QKeySequence(), nullptr);
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
-    add_action(view, "view_chart_output", tr("&Chart Output"), QKeySequence(), [] {});
-    add_action(view, "view_table_output", tr("&Table Output"), QKeySequence(), [] {});
-    add_action(view, "view_chart_all_samples", tr("Chart &All Samples"), QKeySequence(), [] {});
+    const auto output_context = [this] {
+        return output_view_context{doc_.get(), [this](std::int32_t id) {
+                                       if (!busy())
+                                           doc_->search_id(id);
+                                   },
+                                   [this] { return busy(); }};
+    };
+    add_action(view, "view_chart_output", tr("&Chart Output"), QKeySequence(),
+               [this, output_context] { show_chart_output(this, output_context()); });
+    add_action(view, "view_table_output", tr("&Table Output"), QKeySequence(),
+               [this, output_context] { show_table_output(this, output_context()); });
+    add_action(view, "view_chart_all_samples", tr("Chart &All Samples"), QKeySequence(),
+               [this, output_context] { show_chart_all_samples(this, output_context()); });
     view->addSeparator();
     QAction* status = add_action(view, "view_status_bar", tr("&Status Bar"), QKeySequence(), nullptr);
     status->setCheckable(true);
