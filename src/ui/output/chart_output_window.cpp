@@ -21,6 +21,7 @@
 
 #include "charts/output_charts.h"
 #include "output/output_rows.h"
+#include "output/series_sql.h"
 #include "shell/doc_i_vorn.h"
 #include "ui/output/output_view_context.h"
 
@@ -163,7 +164,18 @@ private:
         const list_field_help& help = context_.doc->field_help();
         if (help.find_field_help(label, 0, text) || help.find_field_help(column, 0, text))
             return q(text).replace("\r\n", "\n");
-        return tr("%1: no help text in %2 for this column.").arg(q(label), q(field_help_file_name));
+        // Without an entry the box still says what the line will mean.
+        const series_layout* chosen = layout();
+        QString shown = q(label);
+        if (chosen) {
+            const std::string unit = unit_text(column_unit(*chosen, column));
+            if (!unit.empty())
+                shown += " (" + q(unit) + ")";
+            const std::string combined = combination_text(*chosen, column, true, 2);
+            if (!combined.empty())
+                shown += tr(": with subareas combined, the %1.").arg(q(combined.substr(0, combined.find(" of "))));
+        }
+        return shown + "\n" + tr("No entry for this name in %1.").arg(q(field_help_file_name));
     }
 
     void show_help(QListWidgetItem* item)
