@@ -40,6 +40,9 @@ struct run_settings {
     // first failure's files) when the model runs in a directory of its own; empty: the working
     // directory.
     std::string keep_directory;
+    // Collect loads run directories that stay for the next collect: what a run keeps is copied
+    // out of them, so that a second collect finds every report where the first did.
+    bool keep_by_copy = false;
 };
 
 struct run_context {

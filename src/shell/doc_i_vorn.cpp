@@ -52,10 +52,13 @@ void doc_i_vorn::load_help(std::string& log)
 {
     help_.clear();
     const std::filesystem::path directory = std::filesystem::path(database_path_).parent_path();
-    const std::string path = (directory / field_help_file_name).string();
+    std::string path = (directory / field_help_file_name).string();
     std::error_code error;
-    // Without a help file the help boxes only find nothing.
+    // A database without its own help file uses the shipped one; without either the help boxes
+    // only find nothing.
     if (!std::filesystem::exists(path, error))
+        path = installed_help_file();
+    if (path.empty())
         return;
     load_field_help(help_, path, log);
 }

@@ -88,9 +88,23 @@ protected:
     std::map<std::string, std::string> model_files(const std::string& name)
     {
         std::map<std::string, std::string> files;
-        for (const auto& entry : fs::directory_iterator(dir.path() / ("model-" + name)))
-            files[entry.path().filename().string()] = testing::read_file(entry.path().string());
+        const fs::path model = dir.path() / ("model-" + name);
+        for (const auto& entry : fs::recursive_directory_iterator(model))
+            if (entry.is_regular_file())
+                files[fs::relative(entry.path(), model).string()] = testing::read_file(entry.path().string());
         return files;
+    }
+
+    // What a set keeps in the model directory: the archive, the per-record SWAT outputs and
+    // final soil tables, the basin list.
+    std::map<std::string, std::string> kept_files(const std::string& name)
+    {
+        std::map<std::string, std::string> kept;
+        const std::regex keeps("input_files/.*|swat_basin\\.dat|sw[0-9]{6}\\.swt|[0-9]{8}\\.[0-9]{4}\\.SOT");
+        for (auto& [file, bytes] : model_files(name))
+            if (std::regex_match(file, keeps))
+                kept[file] = std::move(bytes);
+        return kept;
     }
 
     testing::temp_dir dir;
@@ -120,12 +134,17 @@ TEST_F(SlurmRunSet, JobArrayLoadsWhatOneJobAtATimeLoads)
 
 TEST_F(SlurmRunSet, SubmittedWithoutWaitingIsLoadedByCollect)
 {
+    // Kept files too: the archive, the SWAT outputs and their basin list must come out of every
+    // collect as the set running here leaves them.
+    const std::string keep = " --all --residue --save-inputs --save-swat";
     const std::string one = prepare("one");
-    ASSERT_EQ(ivorn_as("one", one + " run " + db("one") + " --all --residue").status, 0);
+    fs::create_directory(dir.path() / "model-one" / "input_files");
+    ASSERT_EQ(ivorn_as("one", one + " run " + db("one") + keep).status, 0);
 
     const std::string later = prepare("later");
+    fs::create_directory(dir.path() / "model-later" / "input_files");
     const std::string stage = shell_quote(dir.file("stage"));
-    const auto submitted = ivorn_as("later", later + " run " + db("later") + " --all --residue --executor slurm --no-wait "
+    const auto submitted = ivorn_as("later", later + " run " + db("later") + keep + " --executor slurm --no-wait "
                                                  "--stage " + stage);
     ASSERT_EQ(submitted.status, 0) << submitted.err;
     EXPECT_TRUE(std::regex_search(submitted.out, std::regex("Submitted Slurm job [0-9]+: 6 tasks"))) << submitted.out;
@@ -138,9 +157,13 @@ TEST_F(SlurmRunSet, SubmittedWithoutWaitingIsLoadedByCollect)
     ASSERT_EQ(collected.status, 0) << collected.err;
     EXPECT_EQ(collected.out, "6 runs, 6 successful runs.\n");
     EXPECT_EQ(tables("later"), tables("one"));
-    // A second collect loads the same outputs again, replacing them.
+    const auto expected = kept_files("one");
+    EXPECT_TRUE(expected.count("swat_basin.dat") && expected.count("input_files/1_iv.out")) << expected.size();
+    EXPECT_TRUE(kept_files("later") == expected) << "the first collect kept other files than the set";
+    // A second collect loads the same outputs again, replacing them, and keeps the same files.
     EXPECT_EQ(ivorn_as("later", later + " collect " + db("later") + " --stage " + stage).out, "6 runs, 6 successful runs.\n");
     EXPECT_EQ(tables("later"), tables("one"));
+    EXPECT_TRUE(kept_files("later") == expected) << "the second collect kept other files than the set";
 }
 
 } // namespace

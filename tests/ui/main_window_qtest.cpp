@@ -8,11 +8,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QCheckBox>
+#include <QSignalSpy>
 #include <QtTest>
 
 #include "app/app_i_vorn.h"
 #include "app/main_window.h"
 #include "dialogs/error_list_dialog.h"
+#include "dialogs/generate_scenarios_dialog.h"
 #include "dialogs/new_record_dialog.h"
 #include "shell/doc_i_vorn.h"
 #include "ui/widget_tests.h"
@@ -190,6 +193,33 @@ private Q_SLOTS:
         QCOMPARE(ui.position(), QStringLiteral("Record: 3 of 3"));
         QCOMPARE(ui.table_rows(), 4);
         QCOMPARE(scratch.stored_description(3), scratch.stored_description(1));
+        QCOMPARE(answers.unexpected(), 0);
+    }
+
+    void generate_scenarios_previews_the_set_and_lists_the_new_records()
+    {
+        ui_scratch scratch(2);
+        window_under_test ui(scratch);
+        ui.window.open_database(scratch.database());
+        const std::string factors = scratch.dir.file("factors.csv");
+        write_file(factors, "Simulation Length,Parameters.Parm61\n10,0.5\n20,0.7\n");
+        QString preview;
+        dialog_answerer answers;
+        answers.expect([&](QWidget* widget) {
+            auto* dialog = static_cast<dialog_generate_scenarios*>(widget);
+            dialog->file->setText(QString::fromStdString(factors));
+            dialog->grid->setChecked(true);
+            preview = dialog->preview->text();
+            dialog->accept();
+        });
+        answers.expect(accept_dialog);
+        QSignalSpy finished(&ui.window, &main_window::job_finished);
+        ui.trigger("generate_scenarios");
+        QVERIFY(finished.wait(30000));
+        QCOMPARE(preview, QStringLiteral("4 scenarios over Simulation Length, Parameters.Parm61"));
+        QCOMPARE(answers.titles.value(1), QStringLiteral("Generate Scenarios"));
+        QCOMPARE(ui.table_rows(), 7);
+        QCOMPARE(ui.position(), QStringLiteral("Record: 1 of 6"));
         QCOMPARE(answers.unexpected(), 0);
     }
 

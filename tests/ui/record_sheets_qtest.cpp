@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -11,6 +12,7 @@
 #include <memory>
 #include <tuple>
 
+#include "app/main_window.h"
 #include "core/text_utils.h"
 #include "help/field_help.h"
 #include "shell/app_settings.h"
@@ -18,9 +20,11 @@
 #include "sheets/property_sheet.h"
 #include "sheets/record_page.h"
 #include "sheets/record_sheets.h"
+#include "shell/doc_i_vorn.h"
 #include "site/control_record.h"
 #include "ui/widget_test_support.h"
 #include "ui/widget_tests.h"
+#include "views/form_view.h"
 
 namespace ivorn::testing {
 namespace {
@@ -75,6 +79,13 @@ private Q_SLOTS:
     {
         app_settings settings;
         list_field_help_vorn help;
+        list_field_help_vorn shipped;
+        std::string errors;
+        load_field_help(shipped, IVORN_SOURCE_DIR "/data/iVornHelp.csv", errors);
+        QCOMPARE(QString::fromStdString(errors), QString());
+        std::string shown;
+        QVERIFY(shipped.find_field_help("Simulation Length", 0, shown));
+        QCOMPARE(shown, std::string("Simulation Length (years): Number of years the run simulates."));
         for (const control_record_sheet& entry : control_record_sheets()) {
             const sheet_description& sheet = *entry.sheet;
             control_record record(settings);
@@ -89,6 +100,7 @@ private Q_SLOTS:
                             bound = bound || equals_ignoring_case(binding.column, field.column);
                         QVERIFY2(bound, where.c_str());
                         QVERIFY2(field.editor != editor_kind::choice || field.choices, where.c_str());
+                        QVERIFY2(shipped.find_field_help(help_variable(field), 0, shown), where.c_str());
                     }
                 }
             }
@@ -130,6 +142,33 @@ private Q_SLOTS:
         QCOMPARE(record.parameters.parm[60], 2.5f);
         QVERIFY(record.modified);
         QVERIFY(answerer.all_answered());
+        QCOMPARE(answerer.unexpected(), 0);
+    }
+
+    void the_edit_menu_and_the_form_buttons_open_the_sheets_and_ok_is_stored_by_a_move()
+    {
+        ui_scratch scratch(2);
+        app_i_vorn app(scratch.settings_file());
+        main_window window(with_variables(app));
+        window.show();
+        QVERIFY(window.open_database(scratch.database()));
+        QVERIFY(window.action(QStringLiteral("edit_header"))->isEnabled());
+        QVERIFY(window.form()->parameters_button->isEnabled());
+        dialog_answerer answerer;
+        answerer.expect([](QWidget* dialog) { static_cast<QDialog*>(dialog)->reject(); });
+        window.form()->parameters_button->click();
+        QVERIFY(!window.windowTitle().contains(QLatin1Char('*')));
+        answerer.expect([](QWidget* dialog) {
+            auto* sheet = static_cast<property_sheet*>(dialog);
+            line_edit(*sheet, "Simulation Length")->setText(QStringLiteral("44"));
+            sheet->accept();
+        });
+        window.action(QStringLiteral("edit_header"))->trigger();
+        QVERIFY(window.windowTitle().contains(QLatin1Char('*')));
+        window.action(QStringLiteral("record_next"))->trigger();
+        window.action(QStringLiteral("record_previous"))->trigger();
+        QCOMPARE(window.document().current_record()->simulation_length, 44);
+        QCOMPARE(answerer.titles, QStringList({QStringLiteral("Parameters"), QStringLiteral("Run Header")}));
         QCOMPARE(answerer.unexpected(), 0);
     }
 

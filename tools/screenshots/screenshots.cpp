@@ -3,7 +3,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QSpinBox>
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdio>
@@ -14,6 +19,7 @@
 #include "app/qt_user_interface.h"
 #include "dialogs/configuration_dialog.h"
 #include "dialogs/error_list_dialog.h"
+#include "dialogs/generate_scenarios_dialog.h"
 #include "dialogs/multiple_runs_dialog.h"
 #include "dialogs/new_record_dialog.h"
 #include "dialogs/output_files_dialog.h"
@@ -94,6 +100,21 @@ int main(int argc, char** argv)
     proposed.last_position = 3;
     ivorn::dialog_multiple_runs run_set(&window, proposed);
     save(&run_set, "run_set");
+
+    run_set.jobs->setValue(2);
+    save(&run_set, "run_set_jobs");
+
+    // A 3 x 4 grid, previewed as the dialog shows it before anything is made.
+    QTemporaryDir scratch;
+    const QString factors = scratch.filePath(QStringLiteral("factors.csv"));
+    QFile factors_file(factors);
+    if (factors_file.open(QIODevice::WriteOnly))
+        factors_file.write("Simulation Length,Parameters.Parm61\n10,0.1\n20,0.2\n30,0.3\n,0.4\n");
+    factors_file.close();
+    ivorn::dialog_generate_scenarios scenarios(&window, QStringLiteral("ID 1  Demo run 1"));
+    scenarios.file->setText(factors);
+    scenarios.grid->setChecked(true);
+    save(&scenarios, "generate_scenarios");
 
     ivorn::new_record_answer answer{4, 4, "Weather Station 4"};
     ivorn::dialog_new_record new_record(&window, answer);

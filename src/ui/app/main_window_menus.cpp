@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "app/app_i_vorn.h"
+#include "app/generate_scenarios_command.h"
 #include "app/main_window.h"
 #include "shell/doc_i_vorn.h"
 #include "sheets/record_sheets.h"
@@ -76,6 +77,8 @@ void main_window::build_file_menu()
     for (const import_entry& entry : area_imports)
         add_action(area, entry.name, tr(entry.text), QKeySequence(),
                    [this, command = entry.command] { import_file(static_cast<int>(command)); });
+    add_action(file, "generate_scenarios", tr("&Generate Scenarios..."), QKeySequence(),
+               [this] { generate_scenarios_command(*this); });
     add_action(file, "export_vorn_files", tr("Export VORN files"), QKeySequence(), nullptr);
     add_action(file, "export_output", tr("Export O&utput"), QKeySequence(), [] {});
     file->addSeparator();
@@ -213,7 +216,7 @@ void main_window::update_actions()
                              "record_last", "record_go_to", "record_search", "record_new", "record_delete",
                              "run_all_records", "precheck_all_records"})
         action(QString::fromLatin1(name))->setEnabled(open);
-    for (const char* name : {"run_this_record", "precheck_this_record", "record_duplicate", "edit_wind", "select_weather_station",
+    for (const char* name : {"run_this_record", "precheck_this_record", "record_duplicate", "generate_scenarios", "edit_wind", "select_weather_station",
                              "edit_parameters", "edit_header",
                              "view_chart_output", "view_table_output", "view_chart_all_samples"})
         action(QString::fromLatin1(name))->setEnabled(current);
