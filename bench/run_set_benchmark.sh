@@ -44,7 +44,7 @@ run_set() {
     >"$work/$name.before"
   cp "$work/base.mdb" "$work/$name.mdb"
   # Settings of its own: a set clears the selection-changed setting once it stored the names.
-  cp "$work/settings.ini" "$work/$name.ini"
+  if [ -f "$work/settings.ini" ]; then cp "$work/settings.ini" "$work/$name.ini"; else rm -f "$work/$name.ini"; fi
   local settings=$work/$name.ini
   # Wall seconds, then the CPU seconds (user, system) of ivorn and the models it waited for; a
   # Slurm set's models run under slurmd and are not in them.

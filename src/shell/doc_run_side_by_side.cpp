@@ -198,6 +198,8 @@ void doc_i_vorn::run_side_by_side(const run_set_options& options, control_record
         run.context.settings.working_directory = jobs.path(directory);
         run.context.settings.executable = jobs.path(directory) + std::filesystem::path(context.settings.executable).filename().string();
         run.context.settings.keep_directory = context.settings.working_directory;
+        // A cluster's run directories stay for collect, which must find every file again.
+        run.context.settings.keep_by_copy = options.use_slurm;
         run.context.subarea_counter = 0;
         run.context.total_subarea_area = 0.0;
         if (!precheck_record(run.context, run.precheck_log)) {

@@ -112,24 +112,33 @@ protected:
 
 TEST_F(SlurmRunSet, JobArrayLoadsWhatOneJobAtATimeLoads)
 {
+    const std::string options = " --all --yearly --watershed --save-inputs";
     const std::string one = prepare("one");
-    const auto sequential = ivorn_as("one", one + " run " + db("one") + " --all --yearly --watershed");
+    fs::create_directory(dir.path() / "model-one" / "input_files");
+    const auto sequential = ivorn_as("one", one + " run " + db("one") + options);
     ASSERT_EQ(sequential.status, 0) << sequential.err;
 
     const std::string slurm = prepare("slurm");
+    fs::create_directory(dir.path() / "model-slurm" / "input_files");
     const auto before = model_files("slurm");
-    const auto cluster = ivorn_as("slurm", slurm + " run " + db("slurm") + " --all --yearly --watershed --executor slurm "
-                                               "--max-parallel 2 --time 5 --stage " + shell_quote(dir.file("stage")));
+    const std::string stage = " --stage " + shell_quote(dir.file("stage"));
+    const auto cluster = ivorn_as("slurm", slurm + " run " + db("slurm") + options + " --executor slurm "
+                                               "--max-parallel 2 --time 5" + stage);
     ASSERT_EQ(cluster.status, 0) << cluster.err;
     EXPECT_EQ(cluster.out.substr(0, cluster.out.find("Elapsed")), sequential.out.substr(0, sequential.out.find("Elapsed")));
     EXPECT_NE(cluster.err.find("Submitted Slurm job "), std::string::npos) << cluster.err;
     EXPECT_EQ(tables("slurm"), tables("one"));
+    EXPECT_TRUE(kept_files("slurm") == kept_files("one")) << "the set kept other files than one job at a time";
     // The model directory's own files are as they were; what was added is what the set keeps.
     const auto after = model_files("slurm");
     for (const auto& [name, bytes] : before)
         EXPECT_TRUE(after.count(name) && after.at(name) == bytes) << name << " changed";
     for (const auto& [name, bytes] : after)
-        EXPECT_TRUE(before.count(name) || std::regex_match(name, std::regex("[0-9]{8}\\.[0-9]{4}\\.SOT"))) << name;
+        EXPECT_TRUE(before.count(name) || std::regex_match(name, std::regex("[0-9]{8}\\.[0-9]{4}\\.SOT|input_files/.*")))
+            << name;
+    // The run directories stay as the tasks left them: a collect loads the same again.
+    EXPECT_EQ(ivorn_as("slurm", slurm + " collect " + db("slurm") + stage).out, "6 runs, 6 successful runs.\n");
+    EXPECT_EQ(tables("slurm"), tables("one"));
 }
 
 TEST_F(SlurmRunSet, SubmittedWithoutWaitingIsLoadedByCollect)

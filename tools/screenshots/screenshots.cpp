@@ -122,7 +122,7 @@ int main(int argc, char** argv)
     save(&new_record, "new_record");
 
     std::string log;
-    ivorn::dialog_weather_station_list stations(&window, *window.document().db(), 0, log);
+    ivorn::dialog_weather_station_list stations(&window, *window.document().db(), 0, window.document().field_help(), log);
     save(&stations, "weather_stations");
 
     ivorn::dialog_about about(&window);
