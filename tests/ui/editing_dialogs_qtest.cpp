@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QtTest>
@@ -237,6 +238,22 @@ private Q_SLOTS:
         taken.accept();
         QCOMPARE(soil.layer_count, 1);
         QCOMPARE(soil.layers[layer_depth][0], 0.5f);
+
+        // A full soil refuses one more layer, and without a soil list there is nothing to choose.
+        soil.layer_count = soil_max_layers;
+        dialog_soil full(nullptr, soil, help);
+        QStringList shown;
+        dialog_answerer answerer;
+        for (int i = 0; i < 2; ++i) {
+            answer<QMessageBox>(answerer, [&shown](QMessageBox& box) {
+                shown << box.text();
+                box.accept();
+            });
+        }
+        QVERIFY(!full.insert_layer());
+        QVERIFY(!soil_list_available(nullptr, nullptr));
+        QCOMPARE(shown, QStringList({QStringLiteral("Number of layers is already at maximum"),
+                                     QStringLiteral("Prebuild soil list must be checked and i_vorn restarted for Select to work")}));
     }
 };
 
