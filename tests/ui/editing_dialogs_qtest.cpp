@@ -4,7 +4,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QtTest>
 
 #include <functional>
@@ -19,6 +21,7 @@
 #include "reference/vorn_crop.h"
 #include "reference/vorn_fertilizer.h"
 #include "reference/vorn_pesticide.h"
+#include "sheets/help_box.h"
 #include "sheets/property_sheet.h"
 #include "sheets/reference_sheets.h"
 #include "sheets/soil_sheets.h"
@@ -183,6 +186,34 @@ private Q_SLOTS:
         QCOMPARE(answerer.unexpected(), 0);
     }
 
+    void focus_on_a_field_or_a_wind_direction_shows_its_help()
+    {
+        list_field_help_vorn shipped;
+        std::string errors;
+        load_field_help(shipped, IVORN_SOURCE_DIR "/data/iVornHelp.csv", errors);
+        vorn_soil soil;
+        dialog_soil dialog(nullptr, soil, shipped);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        dialog.findChild<QLineEdit*>(QStringLiteral("Albedo"))->setFocus();
+        QTRY_COMPARE(dialog.help_box()->toPlainText(), QStringLiteral("Soil Albedo: Soil albedo."));
+        dialog.help_box()->setFocus();
+        QTRY_VERIFY(dialog.help_box()->hasFocus());
+        QCOMPARE(dialog.help_box()->toPlainText(), QStringLiteral("Soil Albedo: Soil albedo."));
+
+        vorn_weather_station station;
+        property_sheet sheet(nullptr, weather_sheet(), weather_sheet_bindings(station), shipped);
+        sheet.show();
+        QVERIFY(QTest::qWaitForWindowActive(&sheet));
+        sheet.tabs()->setCurrentIndex(2);
+        auto* north = sheet.findChild<QPushButton*>(QStringLiteral("wind_direction_1"));
+        QCOMPARE(north->text(), QStringLiteral("North"));
+        north->click();
+        QTRY_COMPARE(sheet.help_box()->toPlainText(),
+                     QStringLiteral("Wind Velocity N: Average speed of the month's wind from the north (wind file line 4)."));
+        QCOMPARE(QApplication::focusWidget(), sheet.findChildren<QLineEdit*>(QStringLiteral("Wind Velocity N"))[0]);
+    }
+
     void a_soil_layer_is_inserted_and_deleted_and_cancel_keeps_the_soil()
     {
         list_field_help_vorn help;
@@ -207,6 +238,22 @@ private Q_SLOTS:
         taken.accept();
         QCOMPARE(soil.layer_count, 1);
         QCOMPARE(soil.layers[layer_depth][0], 0.5f);
+
+        // A full soil refuses one more layer, and without a soil list there is nothing to choose.
+        soil.layer_count = soil_max_layers;
+        dialog_soil full(nullptr, soil, help);
+        QStringList shown;
+        dialog_answerer answerer;
+        for (int i = 0; i < 2; ++i) {
+            answer<QMessageBox>(answerer, [&shown](QMessageBox& box) {
+                shown << box.text();
+                box.accept();
+            });
+        }
+        QVERIFY(!full.insert_layer());
+        QVERIFY(!soil_list_available(nullptr, nullptr));
+        QCOMPARE(shown, QStringList({QStringLiteral("Number of layers is already at maximum"),
+                                     QStringLiteral("Prebuild soil list must be checked and i_vorn restarted for Select to work")}));
     }
 };
 

@@ -25,6 +25,8 @@ dialog_soil::dialog_soil(QWidget* parent, vorn_soil& soil, const list_field_help
     bindings_ = working_.soil_bindings();
     page_ = new record_page(soil_page(), soils_table(), bindings_, this);
     page_->fill();
+    // The values keep the room their labels and numbers need; the layer list takes what is left.
+    page_->setMinimumWidth(page_->sizeHint().width());
 
     layers_ = new QListWidget(this);
     layers_->setObjectName(QStringLiteral("layers"));
