@@ -92,10 +92,21 @@ int main(int argc, char** argv)
     std::printf("Chart Output, 100 subareas x 100 years; Chart All Samples, %d records x 10 years\n", records);
     bench::timed("Chart Output, subareas combined (2 columns)", [&] { record_chart_step(db, false); });
     bench::timed("Chart Output, a line per subarea (200 lines)", [&] { record_chart_step(db, true); });
+    bench::timed("  of which the summary query", [&] {
+        std::vector<record_summary> summaries;
+        summarize_records(db, {"Annual Watershed Output", "Prcp"}, summaries, log);
+    });
     bench::timed("Chart All Samples, mean and range", [&] {
         std::vector<record_summary> summaries;
         summarize_records(db, {"Annual Watershed Output", "Prcp"}, summaries, log);
         draw(build_samples_chart(summaries, "Prcp", "mm"));
+    });
+    std::vector<record_summary> x, y;
+    summarize_records(db, {"Annual Watershed Output", "Prcp"}, x, log);
+    summarize_records(db, {"Annual Watershed Output", "Q"}, y, log);
+    bench::timed("  of which the painting", [&] {
+        std::vector<std::int32_t> ids;
+        draw(build_xy_chart(x, y, "Prcp (mm)", "Q (mm)", ids));
     });
     bench::timed("Chart All Samples, two variables", [&] {
         std::vector<record_summary> x, y;

@@ -26,6 +26,7 @@ namespace {
 
 constexpr int legend_limit = 16;
 constexpr size_t box_limit = 300;
+constexpr size_t described_limit = 12;
 
 QString q(const std::string& text) { return QString::fromStdString(text); }
 
@@ -130,14 +131,18 @@ QChart* samples_as_boxes(const std::vector<record_summary>& summaries, const QSt
         auto* set = new QBoxSet(v.min, std::max(v.min, v.mean - v.std), v.mean, std::min(v.max, v.mean + v.std), v.max,
                                 QString::number(s.id));
         boxes->append(set);
-        ids << QString::number(s.id);
+        // A handful of records have room for their descriptions under their IDs.
+        QString label = QString::number(s.id);
+        if (summaries.size() <= described_limit && !s.description.empty())
+            label += "\n" + q(s.description).left(18);
+        ids << label;
         y_low = std::min(y_low, v.min);
         y_high = std::max(y_high, v.max);
     }
     chart->addSeries(boxes);
     auto* x = new QBarCategoryAxis;
     x->append(ids);
-    x->setTitleText("Record ID");
+    x->setTitleText(summaries.size() <= described_limit ? "Record" : "Record ID");
     auto* y = value_axis(axis_title);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
@@ -153,7 +158,8 @@ QChart* samples_as_band(const std::vector<record_summary>& summaries, const QStr
     auto* chart = new QChart;
     auto* upper = new QLineSeries;
     auto* lower = new QLineSeries;
-    auto* mean = new QScatterSeries;
+    // Thousands of markers take seconds to paint; a line through the means reads as well here.
+    auto* mean = new QLineSeries;
     QList<QPointF> highs, lows, means;
     double y_low = HUGE_VAL, y_high = -HUGE_VAL;
     for (size_t i = 0; i < summaries.size(); ++i) {
@@ -172,9 +178,7 @@ QChart* samples_as_band(const std::vector<record_summary>& summaries, const QStr
     band->setColor(QColor(120, 160, 220, 110));
     band->setBorderColor(QColor(90, 130, 200));
     mean->setName("mean");
-    mean->setMarkerSize(4);
     mean->setColor(QColor(200, 60, 40));
-    mean->setBorderColor(QColor(200, 60, 40));
     auto* x = value_axis("Record (position in ID order)");
     whole_number_ticks(x, 0, static_cast<double>(summaries.size()));
     auto* y = value_axis(axis_title);
@@ -209,6 +213,8 @@ QChart* build_xy_chart(const std::vector<record_summary>& x_values, const std::v
     auto* points = new QScatterSeries;
     points->setName("one point per record (means over the stored years)");
     points->setMarkerSize(x_values.size() > 200 ? 5 : 9);
+    if (x_values.size() > 1000)
+        points->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
     QList<QPointF> list;
     ids.clear();
     double x_low = HUGE_VAL, x_high = -HUGE_VAL, y_low = HUGE_VAL, y_high = -HUGE_VAL;

@@ -132,7 +132,7 @@ private:
                 for (const record_summary& s : summaries_)
                     ids_.push_back(s.id);
             }
-            status_->setText(tr("Click a record's point to make it the current record."));
+            status_->setText(tr("Point at a record to see its figures; click it to make it the current record."));
         } else {
             summaries_.clear();
             chart = new QChart;
