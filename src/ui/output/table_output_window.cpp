@@ -60,8 +60,10 @@ public:
 
         view_ = new QTableView;
         view_->setModel(model_);
-        view_->setSortingEnabled(true);
+        // No indicator before sorting is enabled: enabling sorts by it, and the stored order is
+        // what a table first shows.
         view_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+        view_->setSortingEnabled(true);
         view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 6);
         view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
         view_->setWordWrap(false);
