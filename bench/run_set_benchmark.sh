@@ -44,20 +44,21 @@ run_set() {
     >"$work/$name.before"
   cp "$work/base.mdb" "$work/$name.mdb"
   # Settings of its own: a set clears the selection-changed setting once it stored the names.
-  cp "$work/settings.ini" "$work/$name.ini"
+  if [ -f "$work/settings.ini" ]; then cp "$work/settings.ini" "$work/$name.ini"; else rm -f "$work/$name.ini"; fi
   local settings=$work/$name.ini
-  local start end
-  start=$(date +%s.%N)
-  IVORN_STAND_IN_CPU_SECONDS=$cpu ivorn --model "$work/model-$name/vorn_stand_in" run "$work/$name.mdb" --all \
-    --yearly --watershed --residue "$@" 2>"$work/$name.err" | head -1 >"$work/$name.closing" || true
-  end=$(date +%s.%N)
+  # Wall seconds, then the CPU seconds (user, system) of ivorn and the models it waited for; a
+  # Slurm set's models run under slurmd and are not in them.
+  local TIMEFORMAT='%R %U %S'
+  { time (IVORN_STAND_IN_CPU_SECONDS=$cpu ivorn --model "$work/model-$name/vorn_stand_in" run "$work/$name.mdb" \
+      --all --yearly --watershed --residue "$@" 2>"$work/$name.err" | head -1 >"$work/$name.closing" || true); } \
+    2>"$work/$name.time"
   (cd "$work/model-$name" && xargs -0 sha256sum <"$work/$name.names") >"$work/$name.after" 2>&1 || true
   : >"$work/$name.tables"
   while read -r table; do
     printf '== %s\n' "$table" >>"$work/$name.tables"
     ivorn export "$work/$name.mdb" "$table" >>"$work/$name.tables"
   done < <(tables "$work/$name.mdb")
-  awk -v a="$start" -v b="$end" 'BEGIN { print b - a }' 
+  awk '{ printf "%s %.2f\n", $1, $2 + $3 }' "$work/$name.time"
 }
 
 div() { awk -v a="$1" -v b="$2" 'BEGIN { print a / b }'; }
@@ -76,21 +77,24 @@ same_as_one() {
 }
 
 [ -n "${KEEP:-}" ] && echo "work directory: $work"
-echo "$records records, $cpu s of CPU per run, $(nproc) cores"
-one=$(run_set one)
-printf '  --jobs 1: %7.2f s  (%s)\n' "$one" "$(cat "$work/one.closing")"
+# The machine may be shared: its load says how far the wall times can be trusted.
+echo "$records records, $cpu s of CPU per run, $(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg)"
+read -r one one_cpu < <(run_set one)
+printf '  --jobs 1: %7.2f s wall, %7.2f s CPU  (%s)\n' "$one" "$one_cpu" "$(cat "$work/one.closing")"
 for jobs in "${jobs_list[@]}"; do
-  t=$(run_set "jobs$jobs" --jobs "$jobs")
-  printf '  --jobs %s: %7.2f s  ratio %.3f\n' "$jobs" "$t" "$(div "$t" "$one")"
+  read -r t t_cpu < <(run_set "jobs$jobs" --jobs "$jobs")
+  printf '  --jobs %s: %7.2f s wall, %7.2f s CPU  ratio %.3f\n' "$jobs" "$t" "$t_cpu" "$(div "$t" "$one")"
   same_as_one "jobs$jobs"
 done
 for executor in ${EXECUTORS:-}; do
-  t=$(run_set "$executor" --executor "$executor" ${EXECUTOR_ARGS:-})
-  printf '  --executor %s: %7.2f s  %.3f s per record  ratio %.3f\n' "$executor" "$t" "$(div "$t" "$records")" \
-    "$(div "$t" "$one")"
+  read -r t t_cpu < <(run_set "$executor" --executor "$executor" ${EXECUTOR_ARGS:-})
+  printf '  --executor %s: %7.2f s wall, %7.2f s CPU of ivorn  %.3f s per record  ratio %.3f\n' "$executor" "$t" \
+    "$t_cpu" "$(div "$t" "$records")" "$(div "$t" "$one")"
   same_as_one "$executor"
 done
 cpu=0
-idle=$(run_set idle)
-printf '  a model computing nothing, --jobs 1: %.3f s per record\n' "$(div "$idle" "$records")"
+read -r idle idle_cpu < <(run_set idle)
+printf '  a model computing nothing, --jobs 1: %.3f s wall, %.3f s CPU per record\n' "$(div "$idle" "$records")" \
+  "$(div "$idle_cpu" "$records")"
+echo "load average at the end $(cut -d' ' -f1-3 /proc/loadavg)"
 exit $status

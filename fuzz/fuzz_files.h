@@ -18,11 +18,11 @@ namespace ivorn::fuzz {
 inline const std::string& scratch()
 {
     static const std::string dir = [] {
-        char name[] = "/tmp/ivorn_fuzz_XXXXXX";
-        const char* made = ::mkdtemp(name);
-        if (!made)
+        // Under TMPDIR, so that the script running the targets can remove what they leave.
+        std::string name = (std::filesystem::temp_directory_path() / "ivorn_fuzz_XXXXXX").string();
+        if (!::mkdtemp(name.data()))
             std::abort();
-        return std::string(made) + "/";
+        return name + "/";
     }();
     return dir;
 }

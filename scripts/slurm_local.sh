@@ -6,6 +6,8 @@
 #   scripts/slurm_local.sh stop     stops the daemons it started
 #   scripts/slurm_local.sh env      prints the SLURM_CONF line the Slurm commands need
 # Everything lives under $IVORN_SLURM_DIR (default /tmp/ivorn-slurm); /etc/slurm is not touched.
+# IVORN_SLURM_MAX_ARRAY_SIZE sets the cluster's MaxArraySize (to try sets split into several
+# arrays) when the configuration is first written; IVORN_SLURM_PORT moves a second cluster's ports.
 # No cgroups: processes are tracked by their parentage and tasks are not confined.
 set -euo pipefail
 dir=${IVORN_SLURM_DIR:-/tmp/ivorn-slurm}
@@ -58,6 +60,7 @@ ReturnToService=2
 # Finished tasks stay visible to scontrol for an hour: without a database that is where their
 # final state is read.
 MinJobAge=3600
+MaxArraySize=${IVORN_SLURM_MAX_ARRAY_SIZE:-1001}
 $node State=UNKNOWN
 PartitionName=debug Nodes=ALL Default=YES MaxTime=INFINITE State=UP
 CONF

@@ -118,7 +118,8 @@ bool complete_model_launch(run_context& context, const model_launch& launch, con
     if (!launch.visible) {
         std::string captured;
         read_whole_file(launch.request.capture_file, captured);
-        std::remove(launch.request.capture_file.c_str());
+        if (!context.settings.keep_by_copy)
+            std::remove(launch.request.capture_file.c_str());
         if (result.finished)
             console_text = launch.command_line + "\r\nProcess Finished\r\n";
         console_text += captured;

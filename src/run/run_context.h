@@ -40,6 +40,9 @@ struct run_settings {
     // first failure's files) when the model runs in a directory of its own; empty: the working
     // directory.
     std::string keep_directory;
+    // A cluster's run directories stay for the next collect: what a run keeps is copied out of
+    // them, and its console capture stays, so that a second collect finds every file again.
+    bool keep_by_copy = false;
 };
 
 struct run_context {

@@ -65,6 +65,12 @@ bool open_list(model_file_writer& file, const run_context& context, const char* 
     return false;
 }
 
+double drainage_area(const vorn_subarea& subarea)
+{
+    const double area = subarea.channel[0]; // [Drainage Area]
+    return area > 0 ? area : -area;
+}
+
 bool write_subarea_files(run_context& context, model_file_writer& subareas, model_file_writer& soil_list,
                          model_file_writer& operation_list, std::string& log)
 {
@@ -89,8 +95,7 @@ bool write_subarea_files(run_context& context, model_file_writer& subareas, mode
         } else {
             subarea->write_subarea(subareas, settings.vorn_version);
         }
-        const double area = subarea->channel[0]; // [Drainage Area]
-        context.total_subarea_area += area > 0 ? area : -area;
+        context.total_subarea_area += drainage_area(*subarea);
 
         const std::string schedule = format_printf("%04d.ops", static_cast<int>(id));
         // Like a soil, a schedule that is not written stops the run: the model would otherwise
@@ -119,6 +124,14 @@ bool write_subarea_files(run_context& context, model_file_writer& subareas, mode
 }
 
 } // namespace
+
+void count_subareas(run_context& context)
+{
+    context.subarea_counter = static_cast<std::int32_t>(context.record->subareas.count());
+    context.total_subarea_area = 0.0;
+    for (const vorn_subarea* subarea : context.record->subareas)
+        context.total_subarea_area += drainage_area(*subarea);
+}
 
 bool precheck_record(const run_context& context, std::string& log)
 {

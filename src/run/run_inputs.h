@@ -16,5 +16,8 @@ bool precheck_record(const run_context& context, std::string& log);
 bool write_list_files(run_context& context, std::string& log);
 // Parameter file, subareas with their schedules and soils, the two lists, the control file set.
 bool write_model_inputs(run_context& context, std::string& log);
+// The subarea count and total area write_model_inputs leaves in the context, for a run whose
+// inputs an earlier process wrote (the archive and the basin list need them).
+void count_subareas(run_context& context);
 
 } // namespace ivorn

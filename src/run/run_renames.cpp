@@ -28,6 +28,16 @@ bool move_replacing(const std::string& from, const std::string& to)
     return true;
 }
 
+bool keep_replacing(const run_context& context, const std::string& from, const std::string& to)
+{
+    if (!context.settings.keep_by_copy)
+        return move_replacing(from, to);
+    if (!regular_file_exists(from))
+        return false;
+    std::error_code error;
+    return std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing, error);
+}
+
 std::vector<long> distinct_subarea_ids(const control_record& record)
 {
     std::vector<long> ids;
@@ -48,7 +58,7 @@ bool rename_swat_output(const run_context& context, model_file_writer* summary, 
     // The record's SWAT file of an earlier run goes even when this run wrote none: left there, a
     // run set's basin list would name it as this run's output.
     std::remove(to.c_str());
-    if (!move_replacing(from, to)) {
+    if (!keep_replacing(context, from, to)) {
         log += "Unable to rename " + from + " to " + to + "\n";
         return true; // nor is the basin list to name a file this run did not write
     }
@@ -69,7 +79,7 @@ bool rename_final_soil_tables(const run_context& context, std::string& log)
                                          : format_printf("%08ld.%04ld.SOT", record_id, subarea_id);
         const std::string from = files.find(from_name);
         const std::string to = keep_directory(context) + to_name;
-        if (!move_replacing(from, to))
+        if (!keep_replacing(context, from, to))
             log += "Unable to rename " + from + " to " + to + "\n";
     }
     return true;

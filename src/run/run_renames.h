@@ -13,6 +13,8 @@ namespace ivorn {
 // Moves a file to a new name, replacing any file of that name. When there is nothing to move the
 // file of the new name stays: an earlier run's copy is worth more than no copy.
 bool move_replacing(const std::string& from, const std::string& to);
+// move_replacing, or a copy replacing `to` when the run's directory must keep its files.
+bool keep_replacing(const run_context& context, const std::string& from, const std::string& to);
 
 // The subarea IDs of the record, each once: subareas that share an ID share their files.
 std::vector<long> distinct_subarea_ids(const control_record& record);

@@ -29,7 +29,7 @@ void archive_run_files(const run_context& context, std::string& log)
     bool ok = true;
     directory_lookup files(directory);
     const auto move = [&](const std::string& name, const std::string& target) {
-        ok = move_replacing(files.find(name), archive + target) && ok;
+        ok = keep_replacing(context, files.find(name), archive + target) && ok;
     };
     for (const long subarea_id : distinct_subarea_ids(*context.record))
         move(format_printf("%04ld.ops", subarea_id), format_printf("%ld_%04ld.ops", id, subarea_id));
@@ -67,7 +67,7 @@ void keep_first_failure(const run_context& context, const std::string& console_t
     const bool taken = existing != nullptr;
     if (existing)
         std::fclose(existing);
-    if (taken || !move_replacing(from, to))
+    if (taken || !keep_replacing(context, from, to))
         log += "Unable to rename output file " + from + " to " + to + ".\r\n";
 }
 

@@ -16,6 +16,7 @@ namespace {
 
 constexpr const char* script_name = "ivorn-job.sh";
 constexpr const char* task_list_name = "tasks.txt";
+// One line per submitted array: job ID, tasks before it, its tasks.
 constexpr const char* job_id_name = "job_id";
 
 // States after which a task will not run again.
@@ -90,10 +91,10 @@ void slurm_executor::describe(int slot, long position, long record_id)
     tasks_[static_cast<size_t>(slot)].record_id = record_id;
 }
 
-std::string slurm_executor::job_script(int count) const
+std::string slurm_executor::job_script(long count) const
 {
     std::string script = "#!/bin/bash\n#SBATCH --job-name=ivorn-run-set\n";
-    script += format_printf("#SBATCH --array=1-%d", count);
+    script += format_printf("#SBATCH --array=1-%ld", count);
     if (options_.max_parallel > 0)
         script += format_printf("%%%d", options_.max_parallel);
     script += "\n#SBATCH --output=" + stage_ + "slurm-%A_%a.out\n";
@@ -105,9 +106,12 @@ std::string slurm_executor::job_script(int count) const
               "# One array task per record. Task N runs the model in the run directory on line N of\n"
               "# tasks.txt (position, record ID, directory), with its console output in iv.con there,\n"
               "# as ivorn does on a workstation. Add what your site needs (account, QOS, modules);\n"
-              "# ivorn reads only what the model leaves in the run directory.\n"
+              "# ivorn reads only what the model leaves in the run directory. A set larger than the\n"
+              "# cluster's MaxArraySize goes as several arrays: each later one is given the number of\n"
+              "# tasks before it as its argument.\n"
               "set -u\n"
-              "dir=$(awk -F'\\t' -v n=\"$SLURM_ARRAY_TASK_ID\" 'NR == n { print $3 }' " + shell_word(stage_ + task_list_name) + ")\n"
+              "n=$((SLURM_ARRAY_TASK_ID + ${1:-0}))\n"
+              "dir=$(awk -F'\\t' -v n=\"$n\" 'NR == n { print $3 }' " + shell_word(stage_ + task_list_name) + ")\n"
               "cd \"$dir\" || exit 1\n"
               "./" + shell_word(model_name_) + " >iv.con 2>&1\n"
               "echo $? >exit_status\n"
@@ -117,52 +121,92 @@ std::string slurm_executor::job_script(int count) const
     return script;
 }
 
+std::string slurm_executor::sbatch_command(const array_part& part, size_t parts, const std::string& after) const
+{
+    std::string command = "sbatch --parsable";
+    if (parts > 1) {
+        command += format_printf(" --array=1-%ld", part.count);
+        if (options_.max_parallel > 0)
+            command += format_printf("%%%d", options_.max_parallel);
+        if (options_.max_parallel > 0 && !after.empty())
+            command += " --dependency=afterany:" + shell_word(after);
+    }
+    for (const std::string& argument : options_.sbatch_args)
+        command += " " + shell_word(argument);
+    command += " " + shell_word(stage_ + script_name);
+    if (part.first > 0)
+        command += format_printf(" %ld", part.first);
+    return command;
+}
+
+void slurm_executor::end_unsubmitted(long from, const std::string& failure)
+{
+    for (size_t i = static_cast<size_t>(from); i < tasks_.size(); ++i) {
+        tasks_[i].ended = true;
+        tasks_[i].state = failure;
+        ++ends_;
+    }
+}
+
 bool slurm_executor::submit(std::string& log)
 {
     submitted_ = true;
     std::string tasks;
     for (const task& t : tasks_)
         tasks += format_printf("%ld\t%ld\t", t.position, t.record_id) + t.request.working_directory + "\n";
+    std::string output;
+    const long limit = run_command("scontrol show config", output) == 0 ? max_array_size_from_config(output)
+                                                                         : default_max_array_size;
+    const std::vector<array_part> parts = split_into_arrays(task_count(), limit);
     const std::string script = stage_ + script_name;
     std::string failure;
-    if (!write_text_file(stage_ + task_list_name, tasks) || !write_text_file(script, job_script(task_count())))
+    if (!write_text_file(stage_ + task_list_name, tasks)
+        || !write_text_file(script, job_script(parts.empty() ? 0 : parts.front().count)))
         failure = "Unable to write the job script " + script;
-    std::string output;
-    if (failure.empty() && !tasks_.empty()) {
-        std::string command = "sbatch --parsable";
-        for (const std::string& argument : options_.sbatch_args)
-            command += " " + shell_word(argument);
-        command += " " + shell_word(script);
-        if (run_command(command, output) != 0)
+    // The list of arrays is written as each one is submitted: collect follows what reached the
+    // cluster even when a later sbatch failed.
+    std::string ids;
+    long submitted_tasks = 0;
+    for (const array_part& part : parts) {
+        if (!failure.empty())
+            break;
+        const std::string after = submissions_.empty() ? std::string() : submissions_.back().job_id;
+        if (run_command(sbatch_command(part, parts.size(), after), output) != 0) {
             failure = "sbatch failed: " + trim_copy(output);
-        else
-            job_id_ = trim_copy(output.substr(0, output.find(';')));
+            break;
+        }
+        submissions_.push_back({trim_copy(output.substr(0, output.find(';'))), part.first, part.count});
+        ids += format_printf("%s %ld %ld\n", submissions_.back().job_id.c_str(), part.first, part.count);
+        submitted_tasks = part.first + part.count;
+        if (!write_text_file(stage_ + job_id_name, ids))
+            failure = "Unable to write " + stage_ + job_id_name;
     }
-    if (failure.empty() && !write_text_file(stage_ + job_id_name, job_id_ + "\n"))
-        failure = "Unable to write " + stage_ + job_id_name;
-    if (failure.empty()) {
-        log += format_printf("Submitted Slurm job %s: %d tasks, stage directory ", job_id_.c_str(), task_count()) + stage_
-               + "\r\n";
+    if (!submissions_.empty()) {
+        std::string names;
+        for (const submission& part : submissions_)
+            names += (names.empty() ? "" : ", ") + part.job_id;
+        log += submissions_.size() == 1
+                   ? format_printf("Submitted Slurm job %s: %ld tasks, stage directory ", names.c_str(), submitted_tasks)
+                   : format_printf("Submitted Slurm jobs %s: %ld tasks in arrays of at most %ld (the cluster's "
+                                   "MaxArraySize is %ld), stage directory ",
+                                   names.c_str(), submitted_tasks, parts.front().count, limit);
+        log += stage_ + "\r\n";
+    }
+    if (failure.empty())
         return true;
-    }
     log += failure + "\r\n";
-    for (task& t : tasks_) {
-        t.ended = true;
-        t.state = failure;
-        ++ends_;
-    }
+    end_unsubmitted(submitted_tasks, failure);
     return false;
 }
 
 bool slurm_executor::resume(std::string& log)
 {
-    std::string id;
+    std::string ids;
     std::string list;
-    if (!read_whole_file(stage_ + job_id_name, id) || !read_whole_file(stage_ + task_list_name, list)) {
+    if (!read_whole_file(stage_ + job_id_name, ids) || !read_whole_file(stage_ + task_list_name, list)) {
         log += "No submitted run set in " + stage_ + "\r\n";
         return false;
     }
-    job_id_ = trim_copy(id);
     submitted_ = true;
     std::istringstream lines(list);
     std::string line;
@@ -177,14 +221,53 @@ bool slurm_executor::resume(std::string& log)
         t.request.capture_file = t.request.working_directory + "iv.con";
         tasks_.push_back(t);
     }
+    std::istringstream id_lines(ids);
+    long covered = 0;
+    while (std::getline(id_lines, line)) {
+        char id[64] = {};
+        submission part;
+        const int fields = std::sscanf(line.c_str(), "%63s %ld %ld", id, &part.first, &part.count);
+        // A set of one array, as it was written before sets were split, names its job alone.
+        if (fields == 1 && submissions_.empty()) {
+            part.first = 0;
+            part.count = task_count();
+        } else if (fields != 3 || part.first != covered || part.count < 1 || part.count > task_count() - covered) {
+            log += "Unreadable job line in " + stage_ + job_id_name + ": " + line + "\r\n";
+            return false;
+        }
+        part.job_id = id;
+        covered = part.first + part.count;
+        submissions_.push_back(part);
+    }
+    // Tasks no array holds never reached the cluster: nothing will come of them.
+    end_unsubmitted(covered, "not submitted");
     return true;
+}
+
+const slurm_executor::submission* slurm_executor::submission_of(int slot) const
+{
+    for (const submission& part : submissions_)
+        if (slot >= part.first && slot < part.first + part.count)
+            return &part;
+    return nullptr;
 }
 
 void slurm_executor::poll()
 {
     last_poll_ = std::chrono::steady_clock::now();
+    for (const submission& part : submissions_) {
+        bool open = false;
+        for (long i = part.first; i < part.first + part.count && !open; ++i)
+            open = !tasks_[static_cast<size_t>(i)].ended;
+        if (open)
+            poll_submission(part);
+    }
+}
+
+void slurm_executor::poll_submission(const submission& part)
+{
     std::string output;
-    const bool known = run_command("scontrol -o show job " + shell_word(job_id_), output) == 0;
+    const bool known = run_command("scontrol -o show job " + shell_word(part.job_id), output) == 0;
     std::istringstream lines(output);
     std::string line;
     while (known && std::getline(lines, line)) {
@@ -192,9 +275,9 @@ void slurm_executor::poll()
         if (index.empty() || index.find_first_not_of("0123456789") != std::string::npos || index.size() > 9)
             continue;
         const long n = std::stol(index);
-        if (n < 1 || n > task_count())
+        if (n < 1 || n > part.count)
             continue;
-        task& t = tasks_[static_cast<size_t>(n - 1)];
+        task& t = tasks_[static_cast<size_t>(part.first + n - 1)];
         t.state = field_of(line, "JobState");
         if (!t.ended && is_final_state(t.state)) {
             t.ended = true;
@@ -205,7 +288,8 @@ void slurm_executor::poll()
     if (known || output.find("Invalid job id") == std::string::npos)
         return;
     // The job was purged: a task that wrote its exit status ran to its end; any other did not run.
-    for (task& t : tasks_) {
+    for (long i = part.first; i < part.first + part.count; ++i) {
+        task& t = tasks_[static_cast<size_t>(i)];
         if (t.ended)
             continue;
         std::error_code error;
@@ -231,27 +315,33 @@ void slurm_executor::wait_for_an_end(std::uint64_t seen, std::chrono::millisecon
 launch_result slurm_executor::take(int slot)
 {
     const task& t = tasks_[static_cast<size_t>(slot)];
+    const submission* part = submission_of(slot);
     launch_result result;
-    result.started = t.state.rfind("sbatch failed", 0) != 0 && t.state.rfind("Unable to", 0) != 0;
+    result.started = part != nullptr;
     result.finished = t.state == "COMPLETED";
     if (!result.finished)
-        result.scheduler_state = result.started ? format_printf("Slurm task %s_%d: ", job_id_.c_str(), slot + 1) + t.state
-                                                : t.state;
+        result.scheduler_state = part ? format_printf("Slurm task %s_%ld: ", part->job_id.c_str(), slot - part->first + 1)
+                                            + t.state
+                                      : t.state;
     return result;
 }
 
 void slurm_executor::end(int slot)
 {
     std::string ignored;
-    if (submitted_ && !job_id_.empty())
-        run_command(format_printf("scancel %s_%d", shell_word(job_id_).c_str(), slot + 1), ignored);
+    if (const submission* part = submission_of(slot))
+        run_command(format_printf("scancel %s_%ld", shell_word(part->job_id).c_str(), slot - part->first + 1), ignored);
 }
 
 void slurm_executor::end_all()
 {
+    if (submissions_.empty())
+        return;
+    std::string command = "scancel";
+    for (const submission& part : submissions_)
+        command += " " + shell_word(part.job_id);
     std::string ignored;
-    if (submitted_ && !job_id_.empty())
-        run_command("scancel " + shell_word(job_id_), ignored);
+    run_command(command, ignored);
 }
 
 } // namespace ivorn

@@ -1,6 +1,7 @@
-// The runs of a set as one Slurm job array: each started run becomes an array task that runs the
-// model in its run directory on a cluster node; the array is submitted with sbatch once the set
-// stops starting runs, and followed with scontrol.
+// The runs of a set as Slurm job arrays: each started run becomes an array task that runs the
+// model in its run directory on a cluster node; the arrays (one, or several when the set is
+// larger than the cluster's MaxArraySize) are submitted with sbatch once the set stops starting
+// runs, and followed with scontrol.
 #pragma once
 
 #include <chrono>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "run/run_executor.h"
+#include "run/slurm_arrays.h"
 #include "run/run_set.h"
 
 namespace ivorn {
@@ -31,19 +33,22 @@ public:
 
     void describe(int slot, long position, long record_id) override;
     // Writes the job script and the task list and submits them; false, with sbatch's words in
-    // the log, when that failed (every task then ends as not started). The task list also names
-    // each task's record (position and ID), so that `ivorn collect` can load the set later.
+    // the log, when an array could not be submitted (its tasks and those after it then end as
+    // not started). The task list also names each task's record (position and ID), so that
+    // `ivorn collect` can load the set later.
     bool submit(std::string& log) override;
     bool submitted() const { return submitted_; }
-    const std::string& job_id() const { return job_id_; }
     // Takes a submitted set up again from its stage directory (for collect).
     bool resume(std::string& log);
     // Asks the scheduler for every task's state once.
     void poll();
     int task_count() const { return static_cast<int>(tasks_.size()); }
 
-    // The job script for `count` tasks, as it is written into the stage directory.
-    std::string job_script(int count) const;
+    // The job script, its array line for `count` tasks, as it is written into the stage directory.
+    std::string job_script(long count) const;
+    // The sbatch command for one array of a set split into `parts`; `after` is the job ID of the
+    // array before it, which a throttled set waits for so that the throttle holds for the set.
+    std::string sbatch_command(const array_part& part, size_t parts, const std::string& after) const;
 
     struct task_entry {
         launch_request request;
@@ -56,12 +61,22 @@ public:
 
 private:
     using task = task_entry;
+    // One submitted array: the tasks first+1 .. first+count of the list.
+    struct submission {
+        std::string job_id;
+        long first = 0;
+        long count = 0;
+    };
+    const submission* submission_of(int slot) const;
+    void poll_submission(const submission& part);
+    void end_unsubmitted(long from, const std::string& failure);
+
     const slurm_options options_;
     const std::string stage_;
     const std::string model_name_;
     std::vector<task> tasks_;
     bool submitted_ = false;
-    std::string job_id_;
+    std::vector<submission> submissions_;
     std::uint64_t ends_ = 0;
     std::chrono::steady_clock::time_point last_poll_{};
 };

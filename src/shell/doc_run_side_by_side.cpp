@@ -198,6 +198,8 @@ void doc_i_vorn::run_side_by_side(const run_set_options& options, control_record
         run.context.settings.working_directory = jobs.path(directory);
         run.context.settings.executable = jobs.path(directory) + std::filesystem::path(context.settings.executable).filename().string();
         run.context.settings.keep_directory = context.settings.working_directory;
+        // A cluster's run directories stay for collect, which must find every file again.
+        run.context.settings.keep_by_copy = options.use_slurm;
         run.context.subarea_counter = 0;
         run.context.total_subarea_area = 0.0;
         if (!precheck_record(run.context, run.precheck_log)) {
@@ -356,6 +358,13 @@ void doc_i_vorn::collect_tasks(slurm_executor& tasks, const run_set_options& opt
     context.options.create_watershed_table = options.create_watershed_table;
     context.options.create_residue_table = options.create_residue_table;
     context.settings.keep_directory = context.settings.working_directory;
+    context.settings.keep_by_copy = true;
+    // The basin list names the runs loaded now, as the set's own list would have; a later collect
+    // writes it anew with every run it loads.
+    model_file_writer basin;
+    if (options.save_swat_files
+        && !basin.open(model_path(context, "swat_basin.dat"), context.settings.line_ends))
+        log += "ERROR, unable to open basin swat file.\r\n";
     run_set_options finishing = options;
     // Collect reports every failure and goes on: there is nothing left to stop.
     finishing.stop_on_run_error = false;
@@ -376,6 +385,7 @@ void doc_i_vorn::collect_tasks(slurm_executor& tasks, const run_set_options& opt
         }
         run_context in_task = context;
         in_task.record = &record;
+        count_subareas(in_task);
         in_task.settings.working_directory = task.request.working_directory;
         in_task.settings.executable = task.request.working_directory + model_name;
         model_launch launch;
@@ -385,8 +395,9 @@ void doc_i_vorn::collect_tasks(slurm_executor& tasks, const run_set_options& opt
         const bool ran = complete_model_launch(in_task, launch, tasks.take(i), console, log);
         if (ran)
             ++last_run_set_.successful;
-        end_set_member(finishing, task.position, ran, console, in_task, nullptr, state, log);
+        end_set_member(finishing, task.position, ran, console, in_task, basin.is_open() ? &basin : nullptr, state, log);
     }
+    basin.close();
     last_run_set_.left_running = pending > 0;
     last_run_set_.closing = format_printf("%ld runs, %ld successful runs.\r\n", last_run_set_.attempted,
                                           last_run_set_.successful);

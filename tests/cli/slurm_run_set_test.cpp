@@ -88,9 +88,23 @@ protected:
     std::map<std::string, std::string> model_files(const std::string& name)
     {
         std::map<std::string, std::string> files;
-        for (const auto& entry : fs::directory_iterator(dir.path() / ("model-" + name)))
-            files[entry.path().filename().string()] = testing::read_file(entry.path().string());
+        const fs::path model = dir.path() / ("model-" + name);
+        for (const auto& entry : fs::recursive_directory_iterator(model))
+            if (entry.is_regular_file())
+                files[fs::relative(entry.path(), model).string()] = testing::read_file(entry.path().string());
         return files;
+    }
+
+    // What a set keeps in the model directory: the archive, the per-record SWAT outputs and
+    // final soil tables, the basin list.
+    std::map<std::string, std::string> kept_files(const std::string& name)
+    {
+        std::map<std::string, std::string> kept;
+        const std::regex keeps("input_files/.*|swat_basin\\.dat|sw[0-9]{6}\\.swt|[0-9]{8}\\.[0-9]{4}\\.SOT");
+        for (auto& [file, bytes] : model_files(name))
+            if (std::regex_match(file, keeps))
+                kept[file] = std::move(bytes);
+        return kept;
     }
 
     testing::temp_dir dir;
@@ -98,34 +112,48 @@ protected:
 
 TEST_F(SlurmRunSet, JobArrayLoadsWhatOneJobAtATimeLoads)
 {
+    const std::string options = " --all --yearly --watershed --save-inputs";
     const std::string one = prepare("one");
-    const auto sequential = ivorn_as("one", one + " run " + db("one") + " --all --yearly --watershed");
+    fs::create_directory(dir.path() / "model-one" / "input_files");
+    const auto sequential = ivorn_as("one", one + " run " + db("one") + options);
     ASSERT_EQ(sequential.status, 0) << sequential.err;
 
     const std::string slurm = prepare("slurm");
+    fs::create_directory(dir.path() / "model-slurm" / "input_files");
     const auto before = model_files("slurm");
-    const auto cluster = ivorn_as("slurm", slurm + " run " + db("slurm") + " --all --yearly --watershed --executor slurm "
-                                               "--max-parallel 2 --time 5 --stage " + shell_quote(dir.file("stage")));
+    const std::string stage = " --stage " + shell_quote(dir.file("stage"));
+    const auto cluster = ivorn_as("slurm", slurm + " run " + db("slurm") + options + " --executor slurm "
+                                               "--max-parallel 2 --time 5" + stage);
     ASSERT_EQ(cluster.status, 0) << cluster.err;
     EXPECT_EQ(cluster.out.substr(0, cluster.out.find("Elapsed")), sequential.out.substr(0, sequential.out.find("Elapsed")));
     EXPECT_NE(cluster.err.find("Submitted Slurm job "), std::string::npos) << cluster.err;
     EXPECT_EQ(tables("slurm"), tables("one"));
+    EXPECT_TRUE(kept_files("slurm") == kept_files("one")) << "the set kept other files than one job at a time";
     // The model directory's own files are as they were; what was added is what the set keeps.
     const auto after = model_files("slurm");
     for (const auto& [name, bytes] : before)
         EXPECT_TRUE(after.count(name) && after.at(name) == bytes) << name << " changed";
     for (const auto& [name, bytes] : after)
-        EXPECT_TRUE(before.count(name) || std::regex_match(name, std::regex("[0-9]{8}\\.[0-9]{4}\\.SOT"))) << name;
+        EXPECT_TRUE(before.count(name) || std::regex_match(name, std::regex("[0-9]{8}\\.[0-9]{4}\\.SOT|input_files/.*")))
+            << name;
+    // The run directories stay as the tasks left them: a collect loads the same again.
+    EXPECT_EQ(ivorn_as("slurm", slurm + " collect " + db("slurm") + stage).out, "6 runs, 6 successful runs.\n");
+    EXPECT_EQ(tables("slurm"), tables("one"));
 }
 
 TEST_F(SlurmRunSet, SubmittedWithoutWaitingIsLoadedByCollect)
 {
+    // Kept files too: the archive, the SWAT outputs and their basin list must come out of every
+    // collect as the set running here leaves them.
+    const std::string keep = " --all --residue --save-inputs --save-swat";
     const std::string one = prepare("one");
-    ASSERT_EQ(ivorn_as("one", one + " run " + db("one") + " --all --residue").status, 0);
+    fs::create_directory(dir.path() / "model-one" / "input_files");
+    ASSERT_EQ(ivorn_as("one", one + " run " + db("one") + keep).status, 0);
 
     const std::string later = prepare("later");
+    fs::create_directory(dir.path() / "model-later" / "input_files");
     const std::string stage = shell_quote(dir.file("stage"));
-    const auto submitted = ivorn_as("later", later + " run " + db("later") + " --all --residue --executor slurm --no-wait "
+    const auto submitted = ivorn_as("later", later + " run " + db("later") + keep + " --executor slurm --no-wait "
                                                  "--stage " + stage);
     ASSERT_EQ(submitted.status, 0) << submitted.err;
     EXPECT_TRUE(std::regex_search(submitted.out, std::regex("Submitted Slurm job [0-9]+: 6 tasks"))) << submitted.out;
@@ -138,9 +166,13 @@ TEST_F(SlurmRunSet, SubmittedWithoutWaitingIsLoadedByCollect)
     ASSERT_EQ(collected.status, 0) << collected.err;
     EXPECT_EQ(collected.out, "6 runs, 6 successful runs.\n");
     EXPECT_EQ(tables("later"), tables("one"));
-    // A second collect loads the same outputs again, replacing them.
+    const auto expected = kept_files("one");
+    EXPECT_TRUE(expected.count("swat_basin.dat") && expected.count("input_files/1_iv.out")) << expected.size();
+    EXPECT_TRUE(kept_files("later") == expected) << "the first collect kept other files than the set";
+    // A second collect loads the same outputs again, replacing them, and keeps the same files.
     EXPECT_EQ(ivorn_as("later", later + " collect " + db("later") + " --stage " + stage).out, "6 runs, 6 successful runs.\n");
     EXPECT_EQ(tables("later"), tables("one"));
+    EXPECT_TRUE(kept_files("later") == expected) << "the second collect kept other files than the set";
 }
 
 } // namespace

@@ -22,7 +22,6 @@
 #include "sheets/record_sheets.h"
 #include "shell/doc_i_vorn.h"
 #include "site/control_record.h"
-#include "ui/binding_snapshots.h"
 #include "ui/widget_test_support.h"
 #include "ui/widget_tests.h"
 #include "views/form_view.h"

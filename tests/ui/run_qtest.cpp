@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QDialog>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -100,6 +101,27 @@ private Q_SLOTS:
         QCOMPARE(ui.window.document().last_run_set().attempted, 1L);
         QVERIFY(ui.window.document().last_run_set().cancelled);
         QCOMPARE(processes_started_from(scratch.model_directory()), 0);
+    }
+
+    void the_run_set_dialog_runs_models_side_by_side()
+    {
+        ui_scratch scratch(3);
+        run_window ui(scratch);
+        dialog_answerer answers;
+        answers.expect([](QWidget* dialog) {
+            auto* jobs = dialog->findChild<QSpinBox*>(QStringLiteral("jobs"));
+            QVERIFY(jobs);
+            QCOMPARE(jobs->value(), 1);
+            jobs->setValue(2);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        answers.expect([](QWidget* dialog) { static_cast<QDialog*>(dialog)->accept(); });
+        QSignalSpy finished(&ui.window, &main_window::job_finished);
+        ui.trigger("run_all_records");
+        QVERIFY(finished.wait(60000));
+        QCOMPARE(ui.window.document().last_run_set().attempted, 3L);
+        QCOMPARE(ui.window.document().last_run_set().successful, 3L);
+        QCOMPARE(answers.unexpected(), 0);
     }
 
     void stop_ends_a_hung_single_run()

@@ -22,7 +22,6 @@
 #include "shell/doc_i_vorn.h"
 #include "site/control_record.h"
 #include "site/vorn_subarea.h"
-#include "ui/binding_snapshots.h"
 #include "ui/widget_test_support.h"
 #include "ui/widget_tests.h"
 #include "views/form_view.h"

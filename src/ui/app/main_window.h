@@ -18,6 +18,8 @@ class QThread;
 
 namespace ivorn {
 
+enum class reference_kind;
+
 class app_i_vorn;
 class control_record;
 class list_field_help;
@@ -87,6 +89,10 @@ private:
     void edit_subarea(std::int64_t number);
     void edit_field_operations();
     void edit_operations();
+    // Edit / All Crops, All Fertilizers, All Pesticides.
+    void edit_reference_list(reference_kind kind);
+    // Edit / Edit Soil: the soil list, whose Edit opens the soil dialog.
+    void edit_soils();
     void stop();
     void new_table_window();
     void about();

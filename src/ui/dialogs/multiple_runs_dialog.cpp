@@ -6,6 +6,8 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QSpinBox>
+#include <QThread>
 #include <QVBoxLayout>
 
 #include "widgets/numeric_edits.h"
@@ -48,12 +50,25 @@ dialog_multiple_runs::dialog_multiple_runs(QWidget* parent, const run_set_option
     for (int row = 0; row < 3; ++row)
         options->addWidget(right[row], row, 1);
 
+    jobs = new QSpinBox(this);
+    jobs->setObjectName(QStringLiteral("jobs"));
+    jobs->setRange(0, 1024);
+    jobs->setValue(proposed.jobs);
+    jobs->setSpecialValueText(tr("One per core (%1)").arg(QThread::idealThreadCount()));
+    jobs->setToolTip(tr("Models running side by side, each in a directory of its own. "
+                        "Not with ReadSoil, whose runs start from the run before them."));
+    auto* parallel = new QHBoxLayout;
+    parallel->addWidget(new QLabel(tr("Jobs:"), this));
+    parallel->addWidget(jobs);
+    parallel->addStretch();
+
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(range);
     layout->addLayout(options);
+    layout->addLayout(parallel);
     layout->addWidget(buttons);
 }
 
@@ -70,6 +85,7 @@ run_set_options dialog_multiple_runs::options() const
     result.create_yearly_table = create_yearly_table->isChecked();
     result.create_watershed_table = create_watershed_table->isChecked();
     result.create_residue_table = create_residue_table->isChecked();
+    result.jobs = jobs->value();
     return result;
 }
 

@@ -6,6 +6,7 @@
 #include "run/run_set.h"
 
 class QCheckBox;
+class QSpinBox;
 
 namespace ivorn {
 
@@ -27,6 +28,8 @@ public:
     QCheckBox* create_yearly_table = nullptr;
     QCheckBox* create_watershed_table = nullptr;
     QCheckBox* create_residue_table = nullptr;
+    // Models run side by side; 1 keeps the set in the model directory, one run at a time.
+    QSpinBox* jobs = nullptr;
 };
 
 } // namespace ivorn
