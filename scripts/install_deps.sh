@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, only those that are missing.
 set -euo pipefail
 
-packages=(build-essential cmake ninja-build ccache qt6-base-dev qt6-charts-dev libqt6opengl6-dev
+packages=(build-essential cmake ninja-build ccache qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev
           libsqlite3-dev libfmt-dev libcli11-dev libgtest-dev xvfb xauth clang libclang-rt-14-dev)
 missing=()
 for package in "${packages[@]}"; do

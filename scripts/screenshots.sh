@@ -15,5 +15,7 @@ export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 shots=$(mktemp -d)
 cp "$work/settings.ini" "$shots/settings.ini"
 cp "$work/demo.mdb" "$shots/demo.mdb"
+# The field help beside the database, when the demo left one, for the help boxes.
+[ -f "$work/iVornHelp.csv" ] && cp "$work/iVornHelp.csv" "$shots/iVornHelp.csv"
 build/i_vorn_screenshots "$shots/settings.ini" "$shots/demo.mdb" build/screenshots
 rm -rf "$shots"

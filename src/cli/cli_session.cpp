@@ -1,6 +1,7 @@
 // Settings for one `ivorn` invocation.
 #include "cli/cli_session.h"
 
+#include <charconv>
 #include <cstdio>
 #include <iostream>
 
@@ -81,6 +82,25 @@ bool file_exists(const std::string& path)
         return false;
     std::fclose(file);
     return true;
+}
+
+namespace {
+
+bool read_id(std::string_view text, std::int64_t& value)
+{
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size();
+}
+
+} // namespace
+
+bool read_id_range(const std::string& text, std::int64_t& first, std::int64_t& last)
+{
+    const size_t dash = text.find('-', 1);
+    if (dash == std::string::npos)
+        return read_id(text, first) && read_id(text, last = first);
+    return read_id(std::string_view(text).substr(0, dash), first) &&
+           read_id(std::string_view(text).substr(dash + 1), last) && first <= last;
 }
 
 } // namespace ivorn

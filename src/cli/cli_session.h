@@ -2,6 +2,7 @@
 // this invocation, and writing the settings back at exit.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -51,5 +52,7 @@ void print_log(const std::string& log);
 // One output line whatever a stored text holds: tabs and line breaks show as blanks.
 std::string one_line(std::string text);
 bool file_exists(const std::string& path);
+// "A-B" (A not above B) or a single ID.
+bool read_id_range(const std::string& text, std::int64_t& first, std::int64_t& last);
 
 } // namespace ivorn

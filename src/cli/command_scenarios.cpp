@@ -1,6 +1,5 @@
 // `ivorn copy`, `set` and `scenarios`: new run definitions copied from one record, columns changed
 // by name, and whole scenario sets from a factors file.
-#include <charconv>
 #include <iostream>
 
 #include "cli/commands.h"
@@ -26,22 +25,6 @@ int failed(const std::string& log)
 {
     print_log(log);
     return exit_failed;
-}
-
-bool read_id(std::string_view text, std::int64_t& value)
-{
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc() && end == text.data() + text.size();
-}
-
-// "A-B" or a single ID.
-bool read_range(const std::string& text, std::int64_t& first, std::int64_t& last)
-{
-    const size_t dash = text.find('-', 1);
-    if (dash == std::string::npos)
-        return read_id(text, first) && read_id(text, last = first);
-    return read_id(std::string_view(text).substr(0, dash), first) &&
-           read_id(std::string_view(text).substr(dash + 1), last) && first <= last;
 }
 
 } // namespace
@@ -72,7 +55,7 @@ int command_set(cli_session&, const set_options& options)
     }
     std::int64_t first = options.record_id.value_or(0);
     std::int64_t last = first;
-    if (options.records && !read_range(*options.records, first, last)) {
+    if (options.records && !read_id_range(*options.records, first, last)) {
         print_log("--records takes A-B, two record IDs with A not above B, e.g. 1-40");
         return exit_usage;
     }

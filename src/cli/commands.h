@@ -81,6 +81,31 @@ struct scenarios_options {
 // Prints ID<TAB>DESCRIPTION of each scenario made.
 int command_scenarios(cli_session& session, const scenarios_options& options);
 
+// Output views.
+struct compare_options {
+    std::string db_path;
+    std::string table;
+    std::string column;
+    std::optional<std::string> records; // "A-B"
+    std::string format = "table";
+    std::optional<std::string> by; // a factor of "Scenario Factors"
+};
+// Prints one line per record (or per level of the factor): n, mean, min, max, std.
+int command_compare(cli_session& session, const compare_options& options);
+struct chart_options {
+    std::string db_path;
+    std::int32_t record_id = 0;
+    std::string table;
+    std::vector<std::string> columns;
+    std::optional<int> subarea;
+    bool all_subareas = false;
+    std::string out;
+    int width = 900;
+    int height = 600;
+};
+// Writes Chart Output of one record as PNG or SVG.
+int command_chart(cli_session& session, const chart_options& options);
+
 // Run pipeline. A record ID of 0 means the record at position 1.
 int command_write_inputs(cli_session& session, const std::string& db_path, std::int32_t record_id,
                          const std::string& directory);

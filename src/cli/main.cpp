@@ -165,6 +165,35 @@ int main(int argc, char** argv)
     scenarios_command->add_option("--to", scenarios.to, "the first new ID (default: the next free IDs)");
     scenarios_command->callback([&] { action = [&](cli_session& s) { return command_scenarios(s, scenarios); }; });
 
+    compare_options compare;
+    auto* compare_command = app.add_subcommand(
+        "compare", "per record (or per level of a scenario factor): n, mean, min, max and std of an output "
+                   "column over the record's years, its subareas combined as Chart Output combines them");
+    compare_command->add_option("DB", compare.db_path, "the database file")->required();
+    compare_command->add_option("--table", compare.table, "the output table")->required();
+    compare_command->add_option("--column", compare.column, "the column")->required();
+    compare_command->add_option("--records", compare.records, "only records with IDs from A to B: A-B");
+    compare_command->add_option("--format", compare.format, "table (default) or csv")
+        ->check(CLI::IsMember({"table", "csv"}));
+    compare_command->add_option("--by", compare.by, "group by the levels of this factor of `ivorn scenarios`");
+    compare_command->callback([&] { action = [&](cli_session& s) { return command_compare(s, compare); }; });
+
+    chart_options chart;
+    auto* chart_command = app.add_subcommand("chart", "Chart Output of one record into a PNG or SVG file (no display needed)");
+    chart_command->add_option("DB", chart.db_path, "the database file")->required();
+    chart_command->add_option("--record", chart.record_id, "the control record ID")->required();
+    chart_command->add_option("--table", chart.table, "the output table")->required();
+    chart_command->add_option("--column", chart.columns, "a column to draw (repeatable)")->required()->allow_extra_args(false);
+    auto* chart_subarea = chart_command->add_option("--subarea", chart.subarea, "only this subarea");
+    chart_command
+        ->add_flag("--all-subareas", chart.all_subareas,
+                   "one line per subarea (default: the subareas combined, depths and rates weighted by area)")
+        ->excludes(chart_subarea);
+    chart_command->add_option("--out", chart.out, "the image file, .png or .svg")->required();
+    chart_command->add_option("--width", chart.width, "in pixels (default 900)")->check(CLI::Range(100, 10000));
+    chart_command->add_option("--height", chart.height, "in pixels (default 600)")->check(CLI::Range(100, 10000));
+    chart_command->callback([&] { action = [&](cli_session& s) { return command_chart(s, chart); }; });
+
     std::int32_t record_id = 0;
     std::string directory;
     bool all_records = false;

@@ -5,6 +5,8 @@
 
 #include <cstdio>
 
+#include "store/recordset.h"
+
 namespace ivorn {
 
 std::string csv_field(const std::string& text)
@@ -18,6 +20,31 @@ std::string csv_field(const std::string& text)
             quoted.push_back('"');
     }
     return quoted + "\"";
+}
+
+void write_csv_header(std::ostream& out, const table_description& table)
+{
+    for (size_t i = 0; i < table.columns.size(); ++i)
+        out << (i ? "," : "") << csv_field(table.columns[i].name);
+    out << "\r\n";
+}
+
+void write_csv_row(std::ostream& out, const std::vector<field_value>& row)
+{
+    for (size_t i = 0; i < row.size(); ++i) {
+        if (i)
+            out << ',';
+        if (const auto* integer = std::get_if<std::int64_t>(&row[i])) {
+            out << *integer;
+        } else if (const auto* real = std::get_if<double>(&row[i])) {
+            char buffer[40];
+            std::snprintf(buffer, sizeof buffer, "%.9g", *real);
+            out << buffer;
+        } else if (const auto* text = std::get_if<std::string>(&row[i])) {
+            out << csv_field(*text);
+        }
+    }
+    out << "\r\n";
 }
 
 bool export_table_csv(database& db, const table_description& table, std::ostream& out, std::string& log)
@@ -34,33 +61,13 @@ bool export_table_csv(database& db, const table_description& table, std::ostream
         log += "Unable to open table " + table.name + "\r\n";
         return false;
     }
-    for (size_t i = 0; i < table.columns.size(); ++i)
-        out << (i ? "," : "") << csv_field(table.columns[i].name);
-    out << "\r\n";
+    write_csv_header(out, table);
+    std::vector<field_value> row(table.columns.size());
     int step = SQLITE_ROW;
     while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
-        for (int i = 0; i < static_cast<int>(table.columns.size()); ++i) {
-            if (i)
-                out << ',';
-            switch (sqlite3_column_type(statement, i)) {
-            case SQLITE_NULL:
-                break;
-            case SQLITE_INTEGER:
-                out << sqlite3_column_int64(statement, i);
-                break;
-            case SQLITE_FLOAT: {
-                char buffer[40];
-                std::snprintf(buffer, sizeof buffer, "%.9g", sqlite3_column_double(statement, i));
-                out << buffer;
-                break;
-            }
-            default: {
-                const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, i));
-                out << csv_field(std::string(text ? text : "", static_cast<size_t>(sqlite3_column_bytes(statement, i))));
-            }
-            }
-        }
-        out << "\r\n";
+        for (size_t i = 0; i < row.size(); ++i)
+            row[i] = column_value(statement, static_cast<int>(i));
+        write_csv_row(out, row);
     }
     sqlite3_finalize(statement);
     if (step != SQLITE_DONE) {

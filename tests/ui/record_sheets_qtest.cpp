@@ -29,44 +29,6 @@
 namespace ivorn::testing {
 namespace {
 
-// Values a "%g" display would round (thirds) and distinct codes, so a careless copy-back shows.
-void fill_with_awkward_values(const binding_list& bindings)
-{
-    int n = 0;
-    for (const field_binding& binding : bindings) {
-        ++n;
-        std::visit(
-            [n](auto* value) {
-                using type = std::remove_pointer_t<decltype(value)>;
-                if constexpr (std::is_same_v<type, std::string>)
-                    *value = "text " + std::to_string(n);
-                else if constexpr (std::is_same_v<type, float>)
-                    *value = static_cast<float>(n) / 3.0f;
-                else
-                    *value = static_cast<type>(n % 2);
-            },
-            binding.member);
-    }
-}
-
-// The members' bytes (and texts), to compare a record before and after exactly.
-std::string snapshot(const binding_list& bindings)
-{
-    std::string bytes;
-    for (const field_binding& binding : bindings) {
-        std::visit(
-            [&bytes](auto* value) {
-                using type = std::remove_pointer_t<decltype(value)>;
-                if constexpr (std::is_same_v<type, std::string>)
-                    bytes += *value + '\n';
-                else
-                    bytes.append(reinterpret_cast<const char*>(value), sizeof(type));
-            },
-            binding.member);
-    }
-    return bytes;
-}
-
 QLineEdit* line_edit(property_sheet& sheet, const char* column)
 {
     return sheet.findChild<QLineEdit*>(QString::fromLatin1(column));

@@ -7,12 +7,50 @@
 
 #include <filesystem>
 #include <fstream>
+#include <type_traits>
+#include <variant>
 
 #include "shell/doc_i_vorn.h"
 #include "support/fake_user_interface.h"
 #include "support/made_up_dataset.h"
 
 namespace ivorn::testing {
+
+void fill_with_awkward_values(const binding_list& bindings)
+{
+    int n = 0;
+    for (const field_binding& binding : bindings) {
+        ++n;
+        std::visit(
+            [n](auto* value) {
+                using type = std::remove_pointer_t<decltype(value)>;
+                if constexpr (std::is_same_v<type, std::string>)
+                    *value = "text " + std::to_string(n);
+                else if constexpr (std::is_same_v<type, float>)
+                    *value = static_cast<float>(n) / 3.0f;
+                else
+                    *value = static_cast<type>(n % 2);
+            },
+            binding.member);
+    }
+}
+
+std::string snapshot(const binding_list& bindings)
+{
+    std::string bytes;
+    for (const field_binding& binding : bindings) {
+        std::visit(
+            [&bytes](auto* value) {
+                using type = std::remove_pointer_t<decltype(value)>;
+                if constexpr (std::is_same_v<type, std::string>)
+                    bytes += *value + '\n';
+                else
+                    bytes.append(reinterpret_cast<const char*>(value), sizeof(type));
+            },
+            binding.member);
+    }
+    return bytes;
+}
 
 dialog_answerer::dialog_answerer()
 {

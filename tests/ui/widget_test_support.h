@@ -14,6 +14,7 @@
 #include <string>
 
 #include "app/app_i_vorn.h"
+#include "store/field_binding.h"
 #include "support/temp_dir.h"
 
 namespace ivorn::testing {
@@ -59,6 +60,11 @@ inline app_i_vorn& with_variables(app_i_vorn& app)
     app.load_output_variables();
     return app;
 }
+
+// Values a "%g" display would round (thirds) and distinct codes, so a careless copy-back shows.
+void fill_with_awkward_values(const binding_list& bindings);
+// The members' bytes (and texts), to compare a record before and after exactly.
+std::string snapshot(const binding_list& bindings);
 
 // Processes whose command line names the scratch model directory (the stand-in still running).
 int processes_started_from(const std::string& directory);

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -24,11 +25,21 @@
 #include "dialogs/new_record_dialog.h"
 #include "dialogs/output_files_dialog.h"
 #include "dialogs/progress_dialog.h"
+#include "dialogs/reference_list_dialog.h"
+#include "dialogs/soil_dialog.h"
+#include "dialogs/soil_list_dialog.h"
 #include "dialogs/weather_station_list_dialog.h"
+#include "reference/vorn_crop.h"
+#include "reference/vorn_fertilizer.h"
+#include "reference/vorn_pesticide.h"
 #include "sheets/property_sheet.h"
 #include "sheets/record_sheets.h"
+#include "sheets/reference_sheets.h"
+#include "sheets/soil_sheets.h"
+#include "sheets/weather_sheet.h"
 #include "shell/doc_i_vorn.h"
 #include "site/control_record.h"
+#include "ui/output/output_view_context.h"
 
 namespace {
 
@@ -45,6 +56,18 @@ void save(QWidget* widget, const char* name)
     else
         std::printf("%s\n", qPrintable(path));
     widget->hide();
+}
+
+// Every page of a sheet, one file a page: "sheet_CAPTION_N.png".
+void save_pages(QWidget* parent, const ivorn::sheet_description& description, ivorn::binding_list bindings,
+                const ivorn::list_field_help& help)
+{
+    ivorn::property_sheet sheet(parent, description, std::move(bindings), help);
+    for (int page = 0; page < sheet.tabs()->count(); ++page) {
+        sheet.tabs()->setCurrentIndex(page);
+        const std::string name = "sheet_" + description.caption + "_" + std::to_string(page + 1);
+        save(&sheet, QString::fromStdString(name).replace(QLatin1Char(' '), QLatin1Char('_')).toLower().toUtf8().constData());
+    }
 }
 
 const char* const sample_log =
@@ -121,23 +144,50 @@ int main(int argc, char** argv)
     save(&new_record, "new_record");
 
     std::string log;
-    ivorn::dialog_weather_station_list stations(&window, *window.document().db(), 0, log);
+    ivorn::dialog_weather_station_list stations(&window, *window.document().db(), 0, window.document().field_help(), log);
     save(&stations, "weather_stations");
 
     ivorn::dialog_about about(&window);
     save(&about, "about");
 
+    // The output windows over the current record's outputs (the demo runs every record).
+    const ivorn::output_view_context outputs{&window.document(), nullptr, nullptr};
+    save(ivorn::show_table_output(&window, outputs), "table_output");
+    save(ivorn::show_chart_output(&window, outputs), "chart_output");
+    save(ivorn::show_chart_all_samples(&window, outputs), "chart_all_samples");
+
     // Every page of every sheet of the current record, one file a page.
     ivorn::control_record* record = window.document().current_record();
     if (!record)
         return 1;
-    for (const ivorn::control_record_sheet& entry : ivorn::control_record_sheets()) {
-        ivorn::property_sheet sheet(&window, *entry.sheet, entry.bindings(*record), window.document().field_help());
-        for (int page = 0; page < sheet.tabs()->count(); ++page) {
-            sheet.tabs()->setCurrentIndex(page);
-            const std::string name = "sheet_" + entry.sheet->caption + "_" + std::to_string(page + 1);
-            save(&sheet, QString::fromStdString(name).replace(QLatin1Char(' '), QLatin1Char('_')).toLower().toUtf8().constData());
-        }
+    const ivorn::list_field_help& help = window.document().field_help();
+    for (const ivorn::control_record_sheet& entry : ivorn::control_record_sheets())
+        save_pages(&window, *entry.sheet, entry.bindings(*record), help);
+    save_pages(&window, ivorn::weather_sheet(), ivorn::weather_sheet_bindings(record->weather_station), help);
+
+    // The reference lists and the sheet of each one's first record.
+    ivorn::database& db = *window.document().db();
+    const std::tuple<ivorn::reference_kind, ivorn::vorn_production_supply_list*, const char*> lists[] = {
+        {ivorn::reference_kind::crops, window.document().crops(), "crops"},
+        {ivorn::reference_kind::fertilizers, window.document().fertilizers(), "fertilizers"},
+        {ivorn::reference_kind::pesticides, window.document().pesticides(), "pesticides"}};
+    for (const auto& [kind, list, name] : lists) {
+        if (!list || !list->first())
+            continue;
+        ivorn::dialog_reference_list dialog(&window, kind, db, *list, help);
+        dialog.records()->setCurrentRow(0);
+        save(&dialog, name);
+        ivorn::binding_list bindings;
+        if (ivorn::reference_list_of(kind).bindings(*list->first(), bindings))
+            save_pages(&window, ivorn::reference_list_of(kind).sheet(), std::move(bindings), help);
+    }
+
+    if (ivorn::vorn_soil_list* soils = window.document().soils(); soils && soils->first()) {
+        ivorn::dialog_list_soils soil_list(&window, *soils, db, help, true, soils->first()->number);
+        save(&soil_list, "soils");
+        ivorn::dialog_soil soil(&window, *soils->first(), help);
+        save(&soil, "soil");
+        save_pages(&window, ivorn::soil_layer_sheet(), soils->first()->layer_bindings(0), help);
     }
     return 0;
 }

@@ -19,6 +19,7 @@
 #include "app/qt_user_interface.h"
 #include "dialogs/progress_dialog.h"
 #include "sheets/record_sheets.h"
+#include "sheets/weather_sheet.h"
 #include "shell/doc_i_vorn.h"
 #include "views/form_view.h"
 #include "views/record_table_view.h"
@@ -77,6 +78,7 @@ void main_window::build_views()
     splitter_->setStretchFactor(1, 2);
     setCentralWidget(splitter_);
     connect(form_, &view_control_record::select_weather_station, this, &main_window::select_weather_station);
+    connect(form_->edit_button, &QPushButton::clicked, this, [this] { edit_sheet(&edit_weather); });
     connect(form_->run_header_button, &QPushButton::clicked, this, [this] { edit_sheet(&edit_run_header); });
     connect(form_->parameters_button, &QPushButton::clicked, this, [this] { edit_sheet(&edit_parameters); });
     connect(form_, &view_control_record::record_modified, this, &main_window::update_title);

@@ -18,6 +18,8 @@ class QThread;
 
 namespace ivorn {
 
+enum class reference_kind;
+
 class app_i_vorn;
 class control_record;
 class list_field_help;
@@ -80,6 +82,10 @@ private:
     void select_weather_station();
     // Opens a sheet of the current record; OK shows its values and marks it modified.
     void edit_sheet(bool (*open)(QWidget*, control_record&, const list_field_help&));
+    // Edit / All Crops, All Fertilizers, All Pesticides.
+    void edit_reference_list(reference_kind kind);
+    // Edit / Edit Soil: the soil list, whose Edit opens the soil dialog.
+    void edit_soils();
     void stop();
     void new_table_window();
     void about();

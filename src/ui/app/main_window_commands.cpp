@@ -9,9 +9,13 @@
 #include "app/main_window.h"
 #include "app/qt_user_interface.h"
 #include "dialogs/configuration_dialog.h"
+#include "dialogs/reference_list_dialog.h"
+#include "dialogs/soil_list_dialog.h"
 #include "dialogs/weather_station_list_dialog.h"
 #include "shell/doc_i_vorn.h"
 #include "shell/import_commands.h"
+#include "site/control_record.h"
+#include "site/vorn_subarea.h"
 #include "views/form_view.h"
 #include "views/record_table_view.h"
 
@@ -103,13 +107,18 @@ void main_window::select_weather_station()
     if (busy() || !doc_->db() || !record || !doc_->current_entry())
         return;
     std::string log;
-    dialog_weather_station_list dialog(this, *doc_->db(), record->weather_station_id, log);
+    dialog_weather_station_list dialog(this, *doc_->db(), record->weather_station_id, doc_->field_help(), log);
     if (!log.empty())
         port_->show_error_list("Weather Stations", "", log);
     std::int32_t number = 0;
-    if (dialog.exec() != QDialog::Accepted || !dialog.chosen(number))
-        return;
+    const bool selected = dialog.exec() == QDialog::Accepted && dialog.chosen(number);
     form_->store_form_values();
+    // The record's own copy of a station stored by Edit is read again, or its next save would put
+    // the old values back.
+    if (!selected && dialog.edited(record->weather_station_id))
+        number = record->weather_station_id;
+    else if (!selected)
+        return;
     log.clear();
     // Through the record, so that it knows whether the chosen station has its row.
     const std::int32_t previous = record->weather_station_id;
@@ -135,6 +144,37 @@ void main_window::edit_sheet(bool (*open)(QWidget*, control_record&, const list_
         return;
     form_->show_record_values();
     update_title();
+}
+
+void main_window::edit_reference_list(reference_kind kind)
+{
+    vorn_production_supply_list* lists[] = {doc_->crops(), doc_->fertilizers(), doc_->pesticides()};
+    vorn_production_supply_list* list = lists[static_cast<int>(kind)];
+    if (busy() || !doc_->db() || !list)
+        return;
+    dialog_reference_list dialog(this, kind, *doc_->db(), *list, doc_->field_help());
+    dialog.exec();
+}
+
+void main_window::edit_soils()
+{
+    if (busy() || !doc_->db() || !soil_list_available(this, doc_->soils()))
+        return;
+    dialog_list_soils dialog(this, *doc_->soils(), *doc_->db(), doc_->field_help(), false);
+    dialog.exec();
+    // The current record's subareas hold copies of their soils; a stored soil replaces them, or a
+    // later save of the record could put the old values back.
+    control_record* record = doc_->current_record();
+    if (!record)
+        return;
+    for (const vorn_soil* soil : dialog.edited()) {
+        for (vorn_subarea* subarea : record->subareas) {
+            if (subarea->soil_id != soil->number)
+                continue;
+            subarea->soil.copy_from(*soil);
+            subarea->soil.number = soil->number;
+        }
+    }
 }
 
 void main_window::stop()

@@ -12,9 +12,12 @@
 #include "app/generate_scenarios_command.h"
 #include "app/main_window.h"
 #include "shell/doc_i_vorn.h"
+#include "dialogs/reference_list_dialog.h"
 #include "sheets/record_sheets.h"
+#include "sheets/weather_sheet.h"
 #include "shell/import_commands.h"
 #include "shell/record_duplicate.h"
+#include "ui/output/output_view_context.h"
 #include "views/record_table_view.h"
 
 namespace ivorn {
@@ -92,20 +95,20 @@ void main_window::build_file_menu()
 void main_window::build_record_and_run_menus()
 {
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
-    // The list dialogs and property sheets these open come with the editing dialogs.
-    const std::pair<const char*, const char*> later_entries[] = {
-        {"edit_all_operations", "All &Operations"}, {"edit_all_crops", "All &Crops"},
-        {"edit_all_fertilizers", "All &Fertilizers"}, {"edit_all_pesticides", "All &Pesticides"},
-        {"edit_weather", "Edit &Weather"}};
-    for (const auto& [name, text] : later_entries)
-        add_action(edit, name, tr(text), QKeySequence(), nullptr);
+    add_action(edit, "edit_all_operations", tr("All &Operations"), QKeySequence(), nullptr);
+    add_action(edit, "edit_all_crops", tr("All &Crops"), QKeySequence(), [this] { edit_reference_list(reference_kind::crops); });
+    add_action(edit, "edit_all_fertilizers", tr("All &Fertilizers"), QKeySequence(),
+               [this] { edit_reference_list(reference_kind::fertilizers); });
+    add_action(edit, "edit_all_pesticides", tr("All &Pesticides"), QKeySequence(),
+               [this] { edit_reference_list(reference_kind::pesticides); });
+    add_action(edit, "edit_weather", tr("Edit &Weather"), QKeySequence(), [this] { edit_sheet(&edit_weather); });
     add_action(edit, "edit_parameters", tr("Edit &Parameters"), QKeySequence(),
                [this] { edit_sheet(&edit_parameters); });
     add_action(edit, "edit_header", tr("Edit &Header Information"), QKeySequence(),
                [this] { edit_sheet(&edit_run_header); });
     add_action(edit, "edit_wind", tr("Edit W&ind"), QKeySequence(), [] {});
     add_action(edit, "edit_field_operations", tr("Edit Field &Operations"), QKeySequence(), [] {});
-    add_action(edit, "edit_soil", tr("Edit &Soil"), QKeySequence(), [] {});
+    add_action(edit, "edit_soil", tr("Edit &Soil"), QKeySequence(), [this] { edit_soils(); });
 
     QMenu* record = menuBar()->addMenu(tr("&Record"));
     add_action(record, "record_first", tr("&First"), QKeySequence(Qt::CTRL | Qt::Key_Home),
@@ -152,9 +155,19 @@ void main_window::build_other_menus()
     add_action(select, "select_production_system", tr("&Production System"), QKeySequence(), nullptr);
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
-    add_action(view, "view_chart_output", tr("&Chart Output"), QKeySequence(), [] {});
-    add_action(view, "view_table_output", tr("&Table Output"), QKeySequence(), [] {});
-    add_action(view, "view_chart_all_samples", tr("Chart &All Samples"), QKeySequence(), [] {});
+    const auto output_context = [this] {
+        return output_view_context{doc_.get(), [this](std::int32_t id) {
+                                       if (!busy())
+                                           doc_->search_id(id);
+                                   },
+                                   [this] { return busy(); }};
+    };
+    add_action(view, "view_chart_output", tr("&Chart Output"), QKeySequence(),
+               [this, output_context] { show_chart_output(this, output_context()); });
+    add_action(view, "view_table_output", tr("&Table Output"), QKeySequence(),
+               [this, output_context] { show_table_output(this, output_context()); });
+    add_action(view, "view_chart_all_samples", tr("Chart &All Samples"), QKeySequence(),
+               [this, output_context] { show_chart_all_samples(this, output_context()); });
     view->addSeparator();
     QAction* status = add_action(view, "view_status_bar", tr("&Status Bar"), QKeySequence(), nullptr);
     status->setCheckable(true);
@@ -217,14 +230,17 @@ void main_window::update_actions()
                              "run_all_records", "precheck_all_records"})
         action(QString::fromLatin1(name))->setEnabled(open);
     for (const char* name : {"run_this_record", "precheck_this_record", "record_duplicate", "generate_scenarios", "edit_wind", "select_weather_station",
-                             "edit_parameters", "edit_header",
+                             "edit_parameters", "edit_header", "edit_weather",
                              "view_chart_output", "view_table_output", "view_chart_all_samples"})
         action(QString::fromLatin1(name))->setEnabled(current);
     // Entries whose dialogs are not there yet stay off; Production System always does.
-    for (const char* name : {"import_management", "export_vorn_files", "edit_all_operations", "edit_all_crops",
-                             "edit_all_fertilizers", "edit_all_pesticides", "edit_weather",
+    for (const char* name : {"import_management", "export_vorn_files", "edit_all_operations",
                              "select_production_system"})
         action(QString::fromLatin1(name))->setEnabled(false);
+    // A reference list that failed to load has nothing to edit.
+    action(QStringLiteral("edit_all_crops"))->setEnabled(open && doc_->crops());
+    action(QStringLiteral("edit_all_fertilizers"))->setEnabled(open && doc_->fertilizers());
+    action(QStringLiteral("edit_all_pesticides"))->setEnabled(open && doc_->pesticides());
     action(QStringLiteral("run_stop"))->setEnabled(!idle);
     if (recent_menu_)
         recent_menu_->setEnabled(!app_.recent_files().isEmpty() && idle);

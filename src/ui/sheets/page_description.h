@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+class QWidget;
+
 namespace ivorn {
 
 struct table_description;
@@ -28,6 +30,18 @@ struct field_entry {
     const choice_table* choices = nullptr;
     // The model variable whose help is shown while the field has the focus; empty: the column name.
     std::string variable = {};
+    // The binding's name when it differs from the column: one column bound once per month or
+    // layer (see element_binding_name).
+    std::string bound = {};
+};
+
+// A group laid out as a table: `headings` over the editor columns, one row label per row, and
+// the fields filling the rows left to right without labels of their own. `row_header`, when
+// given, makes a row's label widget (the wind page's direction buttons).
+struct grid_layout {
+    std::vector<std::string> headings;
+    std::vector<std::string> row_labels;
+    QWidget* (*row_header)(int row, const std::string& label, QWidget* parent) = nullptr;
 };
 
 struct field_group {
@@ -35,11 +49,15 @@ struct field_group {
     std::vector<field_entry> fields;
     // Label and editor pairs per row; fields fill the rows left to right.
     int columns = 1;
+    // Empty headings: label and editor pairs as above.
+    grid_layout grid = {};
 };
 
 struct page_description {
     std::string title;
     std::vector<field_group> groups;
+    // The page's own table when its fields are columns of another table than the sheet's.
+    const table_description* table = nullptr;
 };
 
 struct sheet_description {
@@ -52,6 +70,18 @@ struct sheet_description {
 inline const std::string& help_variable(const field_entry& field)
 {
     return field.variable.empty() ? field.column : field.variable;
+}
+
+// The binding name of one element of a column bound per month or layer: "COLUMN#N".
+inline std::string element_binding_name(const std::string& column, int element)
+{
+    return column + "#" + std::to_string(element);
+}
+
+// The name a field is looked up by in the binding list.
+inline const std::string& binding_name(const field_entry& field)
+{
+    return field.bound.empty() ? field.column : field.bound;
 }
 
 } // namespace ivorn

@@ -27,7 +27,7 @@ property_sheet::property_sheet(QWidget* parent, const sheet_description& sheet, 
     tabs_ = new QTabWidget(this);
     QSize content;
     for (const page_description& page : sheet.pages) {
-        auto* widget = new record_page(page, *sheet.table, bindings_);
+        auto* widget = new record_page(page, page.table ? *page.table : *sheet.table, bindings_);
         widget->fill();
         content = content.expandedTo(widget->sizeHint());
         auto* scroll = new QScrollArea;
@@ -58,21 +58,13 @@ property_sheet::property_sheet(QWidget* parent, const sheet_description& sheet, 
                                                        : QRect(0, 0, 1280, 1024);
     resize(wanted.boundedTo(QSize(std::max(screen.width(), 1280), std::max(screen.height(), 900))));
 
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focus_changed(now); });
-}
-
-void property_sheet::focus_changed(QWidget* now)
-{
-    // Focus elsewhere, or into the help box itself, leaves the help box as it is.
-    if (!now || now == help_box_ || !isAncestorOf(now))
-        return;
-    for (const record_page* page : pages_) {
-        if (const std::string* variable = page->variable_of(now)) {
-            help_box_->show_help_for(*variable, help_);
-            return;
+    help_box_->follow_focus(this, help_, [this](const QWidget* now) -> const std::string* {
+        for (const record_page* page : pages_) {
+            if (const std::string* variable = page->variable_of(now))
+                return variable;
         }
-    }
-    help_box_->show_help_for({}, help_);
+        return nullptr;
+    });
 }
 
 QString property_sheet::take_back()

@@ -36,8 +36,6 @@ public:
     const std::vector<record_page*>& pages() const { return pages_; }
 
 private:
-    void focus_changed(QWidget* now);
-
     const sheet_description& sheet_;
     binding_list bindings_;
     const list_field_help& help_;

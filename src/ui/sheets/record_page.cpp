@@ -149,20 +149,40 @@ record_page::record_page(const page_description& page, const table_description& 
     for (const field_group& group : page.groups) {
         auto* box = new QGroupBox(QString::fromStdString(group.caption), this);
         auto* grid = new QGridLayout(box);
-        const int columns = std::max(1, group.columns);
+        const bool table_form = !group.grid.headings.empty();
+        const int columns = table_form ? static_cast<int>(group.grid.headings.size()) : std::max(1, group.columns);
+        if (table_form) {
+            for (int column = 0; column < columns; ++column) {
+                auto* heading = new QLabel(QString::fromStdString(group.grid.headings[column]), box);
+                heading->setAlignment(Qt::AlignCenter);
+                grid->addWidget(heading, 0, column + 1);
+            }
+        }
         int slot = 0;
         for (const field_entry& field : group.fields) {
+            // A row's header is made just before its first editor, so it leads the row in the focus chain.
+            const auto header_row = static_cast<size_t>(slot / columns);
+            if (table_form && slot % columns == 0 && header_row < group.grid.row_labels.size()) {
+                const std::string& text = group.grid.row_labels[header_row];
+                QWidget* header = group.grid.row_header
+                                      ? group.grid.row_header(static_cast<int>(header_row), text, box)
+                                      : new QLabel(QString::fromStdString(text), box);
+                grid->addWidget(header, static_cast<int>(header_row) + 1, 0);
+            }
             bound_editor editor;
             editor.field = &field;
             editor.column = table.column(field.column);
+            const std::string& name = binding_name(field);
             for (const field_binding& binding : bindings) {
-                if (editor.column && equals_ignoring_case(binding.column, field.column))
+                if (editor.column && equals_ignoring_case(binding.column, name))
                     editor.member = &binding.member;
             }
             QWidget* widget = make_editor(editor);
             const int row = slot / columns;
             const int pair = (slot % columns) * 2;
-            if (editor.editor == editor_kind::flag) {
+            if (table_form) {
+                grid->addWidget(widget, row + 1, slot % columns + 1);
+            } else if (editor.editor == editor_kind::flag) {
                 grid->addWidget(widget, row, pair, 1, 2);
             } else {
                 auto* label = new QLabel(QString::fromStdString(field.label), box);
@@ -173,8 +193,10 @@ record_page::record_page(const page_description& page, const table_description& 
             ++slot;
             editors_.push_back(std::move(editor));
         }
-        for (int pair = 0; pair < columns; ++pair)
-            grid->setColumnStretch(pair * 2 + 1, 1);
+        if (!table_form) {
+            for (int pair = 0; pair < columns; ++pair)
+                grid->setColumnStretch(pair * 2 + 1, 1);
+        }
         layout->addWidget(box);
     }
     layout->addStretch(1);

@@ -78,8 +78,6 @@ void view_control_record::build_fields()
     edit_button = new QPushButton(tr("Edit"), this);
     run_header_button = new QPushButton(tr("Run Header"), this);
     parameters_button = new QPushButton(tr("Parameters"), this);
-    // The weather sheet comes with the editing dialogs.
-    edit_button->setEnabled(false);
     connect(select_button, &QPushButton::clicked, this, &view_control_record::select_weather_station);
 
     auto* fields = new QGridLayout;
@@ -129,7 +127,7 @@ void view_control_record::build_fields()
 
     identification_ = {id, description, state_fips, county_fips, mlra, nri_pointer, huc, psu, point,
                        run_attribute[0], run_attribute[1], run_attribute[2], erosion_equation, select_button,
-                       run_header_button, parameters_button};
+                       edit_button, run_header_button, parameters_button};
 }
 
 void view_control_record::connect_edits()
