@@ -261,6 +261,10 @@ private Q_SLOTS:
         auto choose = [created](QWidget* dialog) {
             auto* chooser = qobject_cast<QFileDialog*>(dialog);
             chooser->selectFile(created);
+            // selectFile leaves a name box that already has the focus as it is, and whether it
+            // has it yet depends on when the window was activated: type the path in as well.
+            if (auto* name = chooser->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                name->setText(created);
             static_cast<QDialog*>(chooser)->accept();
         };
         answers.expect(choose);
