@@ -3,6 +3,8 @@
 // The whole file is checked first: a file holding NUL bytes is not text and is refused.
 #pragma once
 
+#include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -31,22 +33,37 @@ public:
 
     // Where the next line starts, to come back to after a search that ran to the end of the file.
     struct position {
-        size_t offset = 0;
+        long long offset = 0;
         int line_number = 0;
     };
-    position tell() const { return {position_, line_number_}; }
+    position tell() const { return {window_start_ + static_cast<long long>(position_), line_number_}; }
     void seek(position where);
-    // The text not yet read (NUL-terminated), for readers that scan across line ends as a C
-    // stream's formatted input does; `advance` then moves past what such a scan consumed.
-    const char* remaining() const { return content_.c_str() + position_; }
+    // The text not yet read as far as the end of the `lines`-th line that holds more than white
+    // space (or the whole rest, when fewer follow), NUL-terminated: enough for a reader that scans
+    // across line ends as a C stream's formatted input does, as long as its scan takes fewer
+    // words than `lines`; `advance` then moves past what such a scan consumed.
+    const char* look_ahead(int lines);
+    // Whether nothing but white space is left.
+    bool rest_is_blank();
     void advance(size_t count);
 
 private:
+    struct file_closer {
+        void operator()(std::FILE* file) const { std::fclose(file); }
+    };
+    // Reads the next piece of the file onto the window; false at the end of the file.
+    bool read_more();
+
     std::string path_;
-    std::string content_;
+    std::unique_ptr<std::FILE, file_closer> file_;
+    // Only a window of the file is held: a report of tens of megabytes is read in pieces.
+    std::string window_;
+    long long window_start_ = 0;
+    long long size_ = 0;
     size_t position_ = 0;
     int line_number_ = 0;
     bool opened_ = false;
+    bool at_end_ = false;
 };
 
 // Reads a whole file; false when it cannot be opened.

@@ -30,7 +30,7 @@ struct acn_block {
 // end of the file is recorded as an error, never stored with the values of another line.
 bool read_block(loader_file& file, int variant, acn_block& block)
 {
-    if (is_blank_line(file.reader.remaining()) || !file.next())
+    if (file.reader.rest_is_blank() || !file.next())
         return false;
     ++file.data_lines;
     const char* const inside = "a block of organic carbon and nitrogen";

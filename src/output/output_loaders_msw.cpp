@@ -44,7 +44,7 @@ bool load_monthly_swat(vorn_output_class& out, output_sink& sink, int variant, s
             if (pesticides > 0) {
                 float q = 0.0f, y = 0.0f;
                 swat_pesticide_amounts(file, monthly_swat_layout, k, {78, 88}, {89, 99}, q, y);
-                row->set(9, field_value(names[static_cast<size_t>(k)]));
+                row->set_text(9, names[static_cast<size_t>(k)]);
                 row->set_single(10, q * out.small_mass);
                 row->set_single(11, y * out.small_mass);
             } else {

@@ -68,7 +68,7 @@ bool load_daily_swat(vorn_output_class& out, output_sink& sink, int variant, std
             if (!(q > 0.0f || y > 0.0f))
                 continue;
             set_day(*pesticide, year, day);
-            pesticide->set(3, field_value(names[static_cast<size_t>(k)]));
+            pesticide->set_text(3, names[static_cast<size_t>(k)]);
             pesticide->set_single(4, q * out.small_mass);
             pesticide->set_single(5, y * out.small_mass);
             if (!insert_output_row(out, *pesticide))

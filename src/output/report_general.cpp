@@ -49,11 +49,13 @@ void vorn_output_class::read_general_information()
         return;
     }
     skip_lines(1);
-    // These two are read from the stream itself, across line ends, as formatted input does.
+    // These two are read from the stream itself, across line ends, as formatted input does. Each
+    // scan takes at most seven words, so the lines holding eight are all it can see.
+    constexpr int general_scan_lines = 8;
     int years = 0;
     int n[4] = {-1, -1, -1, -1};
     const int duration_items =
-        std::sscanf(report_.remaining(), " SIMULATION%n DURATION =%n %d%n Y \n%n", &n[0], &n[1], &years, &n[2], &n[3]);
+        std::sscanf(report_.look_ahead(general_scan_lines), " SIMULATION%n DURATION =%n %d%n Y \n%n", &n[0], &n[1], &years, &n[2], &n[3]);
     report_.advance(static_cast<size_t>(furthest({n[0], n[1], n[2], n[3]})));
     if (duration_items != 1)
         record_error("Unable to read simulation duration");
@@ -65,7 +67,7 @@ void vorn_output_class::read_general_information()
 
     int date[3] = {0, 0, 0};
     int m[5] = {-1, -1, -1, -1, -1};
-    const int date_items = std::sscanf(report_.remaining(), " BEGINNING%n DATE =%n%d %d %d%n\n%n", &m[0], &m[1], &date[0],
+    const int date_items = std::sscanf(report_.look_ahead(general_scan_lines), " BEGINNING%n DATE =%n%d %d %d%n\n%n", &m[0], &m[1], &date[0],
                                        &date[1], &date[2], &m[2], &m[3]);
     report_.advance(static_cast<size_t>(furthest({m[0], m[1], m[2], m[3]})));
     if (date_items >= 1)

@@ -11,15 +11,15 @@
 namespace ivorn {
 namespace {
 
-// "TOTAL RUN TIME" at column 11 of a line that goes on after it, as the line search takes it;
-// one pass over the text, since a report may run to many megabytes.
-bool holds_total_run_time(std::string_view text)
+// "TOTAL RUN TIME" at column 11 of a line with something after it in the file, even if only the
+// line's end; read line by line, since a report may run to many megabytes.
+bool holds_total_run_time(line_reader& report)
 {
     constexpr std::string_view target = "TOTAL RUN TIME";
-    for (size_t at = text.find(target); at != std::string_view::npos; at = text.find(target, at + 1)) {
-        const bool at_column_11 = at >= 10 && (at == 10 || text[at - 11] == '\n')
-                                  && text.substr(at - 10, 10).find('\n') == std::string_view::npos;
-        if (at_column_11 && at + target.size() < text.size())
+    constexpr size_t column = 10;
+    std::string line;
+    while (report.next_line(line)) {
+        if (line.size() > column + target.size() && line.compare(column, target.size(), target) == 0)
             return true;
     }
     return false;
@@ -54,7 +54,7 @@ bool vorn_output_class::check_finished(std::string& log)
         record_error("Unable to open output file", path);
         return false;
     }
-    return holds_total_run_time(report_.remaining()) || report_not_finished(log);
+    return holds_total_run_time(report_) || report_not_finished(log);
 }
 
 bool vorn_output_class::read_report(output_sink& sink, bool want_yearly, bool want_watershed, bool want_residue,

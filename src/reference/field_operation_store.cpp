@@ -3,6 +3,10 @@
 #include "reference/field_operation_table.h"
 #include "reference/vorn_field_operation.h"
 
+#include <vector>
+
+#include "store/ordered_rows.h"
+
 namespace ivorn {
 namespace {
 
@@ -10,17 +14,6 @@ record_filter owner_filter(const schedule_owner& owner)
 {
     return {{"ID", field_value(std::int64_t{owner.record_id})},
             {"Subarea Id", field_value(std::int64_t{owner.subarea_number})}};
-}
-
-// The row gets the operation under the owner's keys, whatever keys the operation carried.
-bool write_row(recordset& set, const vorn_field_operation& operation, const schedule_owner& owner, std::string& log)
-{
-    vorn_field_operation row;
-    row.copy_from(operation);
-    row.record_id = owner.record_id;
-    row.subarea_number = owner.subarea_number;
-    row.save_to_row(set);
-    return set.update(log);
 }
 
 } // namespace
@@ -45,30 +38,21 @@ bool load_field_operations(database& db, const schedule_owner& owner, field_oper
 bool save_field_operations(database& db, const schedule_owner& owner, const field_operation_list& operations,
                            std::string& log)
 {
+    std::vector<const vorn_field_operation*> list;
+    for (const auto* operation = operations.first(); operation;
+         operation = static_cast<const vorn_field_operation*>(operation->next()))
+        list.push_back(operation);
+    // Each row gets its operation under the owner's keys, whatever keys the operation carried.
+    vorn_field_operation row;
+    const binding_list bindings = row.bindings();
+    const auto fill = [&](size_t i) {
+        row.copy_from(*list[i]);
+        row.record_id = owner.record_id;
+        row.subarea_number = owner.subarea_number;
+    };
     transaction work(db);
-    recordset set;
-    if (!set.open(db, field_operations_table(), owner_filter(owner), log))
-        return false;
-    const vorn_field_operation* operation = operations.first();
-    set.move_first();
-    for (; operation && !set.is_eof(); operation = static_cast<const vorn_field_operation*>(operation->next())) {
-        set.edit();
-        if (!write_row(set, *operation, owner, log))
-            return false;
-        set.move_next();
-    }
-    // A deleted row leaves no current row; the next move lands on its successor.
-    while (!set.is_eof()) {
-        if (!set.delete_current(log))
-            return false;
-        set.move_next();
-    }
-    for (; operation; operation = static_cast<const vorn_field_operation*>(operation->next())) {
-        set.add_new();
-        if (!write_row(set, *operation, owner, log))
-            return false;
-    }
-    return work.commit(log);
+    return store_rows_in_order(db, field_operations_table(), owner_filter(owner), bindings, list.size(), fill, log)
+           && work.commit(log);
 }
 
 } // namespace ivorn

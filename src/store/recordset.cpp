@@ -13,6 +13,8 @@ namespace {
 
 const field_value null_value{};
 
+} // namespace
+
 std::string order_clause(const table_description& table)
 {
     std::string order = " ORDER BY ";
@@ -20,8 +22,6 @@ std::string order_clause(const table_description& table)
         order += quote_identifier(column) + ", ";
     return order + "rowid";
 }
-
-} // namespace
 
 field_value column_value(sqlite3_stmt* statement, int index)
 {

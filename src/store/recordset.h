@@ -110,6 +110,8 @@ bool check_column_value(const table_description& table, const column_description
 long long update_rows(database& db, const table_description& table, const record_filter& filter,
                       std::string_view column, const field_value& value, std::string& log);
 
+// " ORDER BY key..., rowid": the order every set of the table has.
+std::string order_clause(const table_description& table);
 // "WHERE a = ? AND b = ?" for a filter, empty for none.
 std::string where_clause(const record_filter& filter);
 void bind_value(sqlite3_stmt* statement, int index, const field_value& value);

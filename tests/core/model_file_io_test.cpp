@@ -1,6 +1,9 @@
 // Text-mode bytes of written model files and line ends as readers see them.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <vector>
+
 #include "core/line_reader.h"
 #include "core/model_file_writer.h"
 #include "support/temp_dir.h"
@@ -66,6 +69,47 @@ TEST(LineReader, RefusesNulBytesAndReportsMissingFiles)
     std::string line;
     EXPECT_FALSE(reader.next_line(line));
     EXPECT_EQ(reader.open(dir.file("missing.dat"), log), line_reader::open_result::missing);
+}
+
+// A file far larger than what the reader holds at once: lines of every length, a CR LF falling
+// anywhere, a search that runs to the end and comes back, a scan across line ends, a blank tail.
+TEST(LineReader, LargeFileReadsAsIfHeldWhole)
+{
+    temp_dir dir;
+    const std::string path = dir.file("big.dat");
+    std::string text;
+    std::vector<std::string> expected;
+    for (int n = 0; text.size() < 400000; ++n) {
+        const std::string body(static_cast<size_t>(n * 37 % 1000 + (n == 50 ? 150000 : 0)), static_cast<char>('a' + n % 26));
+        text += body + (n % 3 ? "\n" : "\r\n");
+        expected.push_back(body + "\n");
+    }
+    text += "  SIMULATION\n\n DURATION = \n 12 Y\n" + std::string(200000, ' ') + "\n\t\n";
+    write_file(path, text);
+    line_reader reader;
+    std::string log;
+    ASSERT_EQ(reader.open(path, log), line_reader::open_result::opened);
+    std::string line;
+    for (size_t k = 0; k < expected.size(); ++k) {
+        if (k == 3) {
+            const line_reader::position at = reader.tell();
+            while (reader.next_line(line)) {
+            }
+            reader.seek(at);
+        }
+        ASSERT_TRUE(reader.next_line(line)) << k;
+        ASSERT_EQ(line, expected[k]) << k;
+    }
+    int years = 0;
+    int used = 0;
+    ASSERT_EQ(std::sscanf(reader.look_ahead(8), " SIMULATION DURATION = %d Y %n", &years, &used), 1);
+    EXPECT_EQ(years, 12);
+    reader.advance(static_cast<size_t>(used));
+    EXPECT_EQ(reader.line_number(), static_cast<int>(expected.size()) + 6);
+    EXPECT_TRUE(reader.rest_is_blank());
+
+    write_file(path, text + std::string(1, '\0'));
+    EXPECT_EQ(reader.open(path, log), line_reader::open_result::not_text);
 }
 
 } // namespace

@@ -33,6 +33,8 @@ const std::vector<field_value>* output_rows_model::row(int index) const
     const auto found = cache_.find(index);
     if (found != cache_.end())
         return &found->second;
+    if (blocked_ && blocked_())
+        return nullptr;
     if (cache_.size() > cache_limit)
         cache_.clear();
     std::vector<field_value> values;
@@ -94,7 +96,7 @@ void output_rows_model::set_filter(const QString& text, int column)
 
 void output_rows_model::rearrange()
 {
-    if (!ok_)
+    if (!ok_ || (blocked_ && blocked_()))
         return;
     beginResetModel();
     std::string log;

@@ -5,7 +5,7 @@
 #include <QAbstractTableModel>
 
 #include <cstdint>
-#include <list>
+#include <functional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -25,6 +25,9 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
+    // While this answers true (a run owns the database on the worker thread) nothing is read:
+    // rows not read yet show empty, and sorting and filtering wait.
+    void set_blocked(std::function<bool()> blocked) { blocked_ = std::move(blocked); }
     // Keeps the rows where `text` occurs in `column` (-1: in any column).
     void set_filter(const QString& text, int column);
     const table_description& table() const { return rows_.table(); }
@@ -43,6 +46,7 @@ private:
     int filter_column_ = -1;
     // The rows read last; a view shows a few dozen at a time.
     mutable std::unordered_map<int, std::vector<field_value>> cache_;
+    std::function<bool()> blocked_;
 };
 
 } // namespace ivorn

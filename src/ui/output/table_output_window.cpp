@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include <fstream>
+#include <functional>
 #include <set>
 
 #include "output/output_rows.h"
@@ -34,10 +35,13 @@ namespace {
 // One table's page: filter bar, the table, copy and export.
 class table_output_page : public QWidget {
 public:
-    table_output_page(database& db, const table_description& table, std::int32_t record_id, QWidget* parent)
+    table_output_page(database& db, const table_description& table, std::int32_t record_id,
+                      const output_view_context& context, QWidget* parent)
         : QWidget(parent)
     {
         model_ = new output_rows_model(db, table, record_id, this);
+        model_->set_blocked([context] { return !context.usable(); });
+        usable_ = [context] { return context.usable(); };
         auto* filter = new QLineEdit;
         filter->setPlaceholderText(tr("Filter: text the row must contain"));
         filter->setClearButtonEnabled(true);
@@ -106,6 +110,10 @@ private:
 
     void export_rows()
     {
+        if (!usable_()) {
+            QMessageBox::information(this, tr("Export CSV"), tr("A run is using the database; export when it has ended."));
+            return;
+        }
         const QString path = QFileDialog::getSaveFileName(
             this, tr("Export CSV"), QString::fromStdString(model_->table().name) + ".csv", tr("CSV files (*.csv)"));
         if (path.isEmpty())
@@ -113,14 +121,20 @@ private:
         std::ofstream out(path.toStdString(), std::ios::binary);
         write_csv_header(out, model_->table());
         for (int r = 0; r < model_->rowCount() && out; ++r) {
-            if (const std::vector<field_value>* values = model_->row(r))
-                write_csv_row(out, *values);
+            const std::vector<field_value>* values = model_->row(r);
+            if (!values) {
+                QMessageBox::warning(this, tr("Export CSV"),
+                                     tr("Unable to read row %1; %2 holds the %3 rows before it.").arg(r + 1).arg(path).arg(r));
+                return;
+            }
+            write_csv_row(out, *values);
         }
         if (!out)
             QMessageBox::warning(this, tr("Export CSV"), tr("Unable to write %1").arg(path));
     }
 
     output_rows_model* model_ = nullptr;
+    std::function<bool()> usable_;
     QTableView* view_ = nullptr;
     QLabel* count_ = nullptr;
 };
@@ -166,7 +180,7 @@ private:
         }
         database& db = *context_.doc->db();
         for (const table_description* table : output_tables_with_rows(db, id))
-            tabs_->addTab(new table_output_page(db, *table, id, tabs_), QString::fromStdString(table->name));
+            tabs_->addTab(new table_output_page(db, *table, id, context_, tabs_), QString::fromStdString(table->name));
         tabs_->setCurrentIndex(std::min(keep, tabs_->count() - 1));
         tabs_->setVisible(tabs_->count() > 0);
         empty_->setVisible(tabs_->count() == 0);
