@@ -107,6 +107,7 @@ void save_subarea_dialogs(ivorn::main_window& window, ivorn::control_record& rec
     ivorn::vorn_field_operation* scheduled = subarea->operations.first();
     for (const char* caption : {"Add Operation", "Change Operations"}) {
         ivorn::vorn_field_operation added;
+        ivorn::dialog_operation_list::start_new_line(added, editing, *subarea);
         ivorn::vorn_field_operation& shown = scheduled && caption[0] == 'C' ? *scheduled : added;
         const ivorn::field_operation_form form(caption, editing.tillage, editing.crops, editing.model_version);
         save(ivorn::make_field_operation_dialog(&window, form, shown, editing.tillage, editing.model_version,

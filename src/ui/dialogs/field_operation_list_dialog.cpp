@@ -78,11 +78,19 @@ vorn_field_operation* dialog_operation_list::selected() const
     return row < 0 ? nullptr : subarea_.operations.at(static_cast<size_t>(row));
 }
 
+void dialog_operation_list::start_new_line(vorn_field_operation& operation, const subarea_editing& editing,
+                                           const vorn_subarea& subarea)
+{
+    operation.record_id = subarea.record_id;
+    operation.subarea_number = subarea.subarea_number;
+    if (editing.tillage && !editing.tillage->empty())
+        operation.operation_number = editing.tillage->first()->number;
+}
+
 bool dialog_operation_list::add_operation()
 {
     auto operation = std::make_unique<vorn_field_operation>();
-    operation->record_id = subarea_.record_id;
-    operation->subarea_number = subarea_.subarea_number;
+    start_new_line(*operation, editing_, subarea_);
     if (!edit_field_operation(this, "Add Operation", *operation, editing_.tillage, editing_.crops,
                               editing_.model_version, editing_.help))
         return false;

@@ -28,6 +28,10 @@ public:
     QLabel* count_line() const { return count_; }
     // One operation's line: "%d %s" with the year, then its date in the year and its operation.
     QString line_of(const vorn_field_operation& operation) const;
+    // What Add Operation offers first: a line of the subarea on the catalogue's first operation,
+    // rather than on a number that names none and would be written if OK came first.
+    static void start_new_line(vorn_field_operation& operation, const subarea_editing& editing,
+                               const vorn_subarea& subarea);
 
 private:
     void fill(const vorn_field_operation* selected);
