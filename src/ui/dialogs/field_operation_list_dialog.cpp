@@ -4,15 +4,14 @@
 
 #include <QDialogButtonBox>
 #include <QFontDatabase>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include <algorithm>
 #include <memory>
 
+#include "dialogs/side_button_list_layout.h"
 #include "reference/vorn_operation.h"
 #include "sheets/field_operation_sheet.h"
 #include "sheets/subarea_sheets.h"
@@ -37,17 +36,7 @@ dialog_operation_list::dialog_operation_list(QWidget* parent, const subarea_edit
     connect(lines_, &QListWidget::itemDoubleClicked, this, &dialog_operation_list::change_selected);
     connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-    auto* buttons = new QVBoxLayout;
-    for (QPushButton* button : {add, change, remove})
-        buttons->addWidget(button);
-    buttons->addStretch(1);
-    auto* row = new QHBoxLayout;
-    row->addWidget(lines_, 1);
-    row->addLayout(buttons);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(row, 1);
-    layout->addWidget(count_);
-    layout->addWidget(close);
+    lay_out_side_button_list(*this, lines_, {add, change, remove}, count_, close);
     resize(520, 420);
     fill(subarea_.operations.first());
 }

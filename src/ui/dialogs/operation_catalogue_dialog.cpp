@@ -2,17 +2,16 @@
 #include "dialogs/operation_catalogue_dialog.h"
 
 #include <QDialogButtonBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include <memory>
 #include <string>
 
 #include "core/vorn_production_supply.h"
+#include "dialogs/side_button_list_layout.h"
 #include "reference/vorn_operation.h"
 #include "sheets/operation_sheet.h"
 
@@ -33,17 +32,7 @@ dialog_operation_catalogue::dialog_operation_catalogue(QWidget* parent, database
     connect(edit, &QPushButton::clicked, this, &dialog_operation_catalogue::edit_selected);
     connect(lines_, &QListWidget::itemDoubleClicked, this, &dialog_operation_catalogue::edit_selected);
     connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(add);
-    buttons->addWidget(edit);
-    buttons->addStretch(1);
-    auto* row = new QHBoxLayout;
-    row->addWidget(lines_, 1);
-    row->addLayout(buttons);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(row, 1);
-    layout->addWidget(count_);
-    layout->addWidget(close);
+    lay_out_side_button_list(*this, lines_, {add, edit}, count_, close);
     resize(420, 460);
     fill(0);
 }

@@ -2,7 +2,6 @@
 // lists the table's columns under their labels with units, and shows the field help of the one
 // picked; the chart follows every change, and can be saved as PNG or SVG, or printed.
 #include <QComboBox>
-#include <QEvent>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -23,7 +22,7 @@
 #include "output/output_rows.h"
 #include "output/series_sql.h"
 #include "shell/doc_i_vorn.h"
-#include "ui/output/output_view_context.h"
+#include "ui/output/record_output_window.h"
 
 namespace ivorn {
 
@@ -31,13 +30,11 @@ namespace {
 
 QString q(const std::string& text) { return QString::fromStdString(text); }
 
-class chart_output_window : public QWidget {
+class chart_output_window : public record_output_window {
 public:
-    chart_output_window(const output_view_context& context, QWidget* parent) : QWidget(parent), context_(context)
+    chart_output_window(const output_view_context& context, QWidget* parent)
+        : record_output_window(context, parent, 1100, 640)
     {
-        setWindowFlag(Qt::Window);
-        setAttribute(Qt::WA_DeleteOnClose);
-        resize(1100, 640);
         table_ = new QComboBox;
         variables_ = new QListWidget;
         help_ = new QTextEdit;
@@ -81,25 +78,12 @@ public:
         connect(subarea_, &QSpinBox::valueChanged, this, [this] { if (subareas_->currentIndex() == 2) redraw(); });
         connect(save, &QPushButton::clicked, this, [this] { save_chart_file(); });
         connect(print, &QPushButton::clicked, this, [this] { print_chart(); });
-        refresh();
-    }
-
-protected:
-    bool event(QEvent* e) override
-    {
-        if (e->type() == QEvent::WindowActivate)
-            refresh();
-        return QWidget::event(e);
+        follow_current_record();
     }
 
 private:
-    void refresh()
+    void show_record(std::int32_t id) override
     {
-        std::int32_t id = 0;
-        if (!context_.current_id(id) || (shown_ && id == record_id_))
-            return;
-        shown_ = true;
-        record_id_ = id;
         setWindowTitle(tr("Chart Output - record %1").arg(id));
         const QString keep = table_->currentText();
         QSignalBlocker block(table_);
@@ -245,15 +229,12 @@ private:
         view_->render(&painter);
     }
 
-    output_view_context context_;
     QComboBox* table_ = nullptr;
     QListWidget* variables_ = nullptr;
     QTextEdit* help_ = nullptr;
     QComboBox* subareas_ = nullptr;
     QSpinBox* subarea_ = nullptr;
     QChartView* view_ = nullptr;
-    bool shown_ = false;
-    std::int32_t record_id_ = 0;
     record_chart data_;
     bool has_data_ = false;
 };

@@ -27,6 +27,7 @@
 #include "store/csv_export.h"
 #include "ui/output/output_rows_model.h"
 #include "ui/output/output_view_context.h"
+#include "ui/output/record_output_window.h"
 
 namespace ivorn {
 
@@ -139,38 +140,23 @@ private:
     QLabel* count_ = nullptr;
 };
 
-class table_output_window : public QWidget {
+class table_output_window : public record_output_window {
 public:
-    table_output_window(const output_view_context& context, QWidget* parent) : QWidget(parent), context_(context)
+    table_output_window(const output_view_context& context, QWidget* parent)
+        : record_output_window(context, parent, 960, 560)
     {
-        setWindowFlag(Qt::Window);
-        setAttribute(Qt::WA_DeleteOnClose);
-        resize(960, 560);
         tabs_ = new QTabWidget;
         empty_ = new QLabel;
         empty_->setAlignment(Qt::AlignCenter);
         auto* layout = new QVBoxLayout(this);
         layout->addWidget(tabs_);
         layout->addWidget(empty_);
-        refresh();
-    }
-
-protected:
-    bool event(QEvent* e) override
-    {
-        if (e->type() == QEvent::WindowActivate)
-            refresh();
-        return QWidget::event(e);
+        follow_current_record();
     }
 
 private:
-    void refresh()
+    void show_record(std::int32_t id) override
     {
-        std::int32_t id = 0;
-        if (!context_.current_id(id) || (shown_ && id == record_id_))
-            return;
-        shown_ = true;
-        record_id_ = id;
         setWindowTitle(tr("Table Output - record %1").arg(id));
         const int keep = tabs_->currentIndex();
         while (tabs_->count() > 0) {
@@ -187,11 +173,8 @@ private:
         empty_->setText(tr("Record %1 has no rows in any output table. Run it first (Run / This Record).").arg(id));
     }
 
-    output_view_context context_;
     QTabWidget* tabs_ = nullptr;
     QLabel* empty_ = nullptr;
-    bool shown_ = false;
-    std::int32_t record_id_ = 0;
 };
 
 } // namespace
