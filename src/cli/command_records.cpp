@@ -13,22 +13,25 @@ int command_records(cli_session& session, const std::string& db_path)
     doc_i_vorn doc(session.effective, ui);
     if (!doc.open_database(db_path, doc_i_vorn::open_scope::one_command))
         return exit_failed;
+    // Straight from the key order, one query: the document's list would build an entry and an
+    // index slot per record only to be printed once.
     std::string log;
+    std::string lines;
+    long position = 0;
     control_record_keys keys(*doc.db());
-    if (keys.count(log) < 0) {
+    const bool read = keys.each(
+        [&](control_record_key& row) {
+            lines += std::to_string(++position);
+            lines += '\t';
+            lines += std::to_string(row.id);
+            lines += '\t';
+            lines += one_line(row.description);
+            lines += '\n';
+        },
+        log);
+    if (!read) {
         print_log(log);
         return exit_failed;
-    }
-    auto& list = doc.record_list();
-    list.number_of_records(&keys, log);
-    std::string lines;
-    for (const auto* entry : list) {
-        lines += std::to_string(entry->position);
-        lines += '\t';
-        lines += std::to_string(entry->id);
-        lines += '\t';
-        lines += one_line(entry->description);
-        lines += '\n';
     }
     std::cout << lines;
     doc.close_database();
