@@ -250,6 +250,18 @@ void doc_i_vorn::run_side_by_side(const run_set_options& options, control_record
 
     for (;;) {
         const std::uint64_t seen = launches.end_count();
+        for (side_run& run : runs) {
+            if (run.ended || !launches.ended(run.slot))
+                continue;
+            run.ended = true;
+            // A model that ended gives its slot back at once, so the next model starts before
+            // this one's outputs are loaded and the cores are not left waiting for the loader.
+            // Its directory stays taken until then. Cluster tasks keep theirs for collect.
+            if (!options.use_slurm) {
+                run.result = launches.take(run.slot);
+                run.slot = -1;
+            }
+        }
         while (starting && !state.stopped && launches.has_free_slot()) {
             const int directory = free_directory();
             if (directory < 0)
@@ -283,9 +295,6 @@ void doc_i_vorn::run_side_by_side(const run_set_options& options, control_record
                 break;
             }
         }
-        for (side_run& run : runs)
-            if (!run.ended && launches.ended(run.slot))
-                run.ended = true;
         while (!runs.empty() && runs.front().ended && !state.stopped) {
             finish_run(runs.front());
             runs.pop_front();
