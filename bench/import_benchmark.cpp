@@ -187,8 +187,15 @@ void schedule_benchmark()
 
 int main(int argc, char** argv)
 {
-    const long records = argc > 1 ? std::atol(argv[1]) : 100000;
     std::filesystem::create_directories(scratch);
+    // "crops N": the crop import alone, N times over, for a profile or a steadier ratio.
+    if (argc > 2 && std::string(argv[1]) == "crops") {
+        for (long i = std::max(1L, std::atol(argv[2])); i > 0; --i)
+            crops_benchmark(10000);
+        std::filesystem::remove_all(scratch);
+        return 0;
+    }
+    const long records = argc > 1 ? std::atol(argv[1]) : 100000;
     crops_benchmark(10000);
     dataset_benchmark(records);
     schedule_benchmark();

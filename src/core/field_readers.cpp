@@ -74,6 +74,55 @@ double string_to_double(const std::string& field, size_t& consumed, bool& range_
     return value;
 }
 
+// The parse behind read_long_field and long_field_overflows, so a checked read scans once.
+bool parse_long_field(std::string_view line, int first, int last, std::int32_t& out, bool& beyond_long)
+{
+    out = 0;
+    beyond_long = false;
+    std::string field;
+    if (line_too_short(line, last))
+        return true;
+    if (!cut_field(line, first, last, field))
+        return false;
+    errno = 0;
+    char* end = nullptr;
+    const long long value = std::strtoll(field.c_str(), &end, 10);
+    if (end == field.c_str())
+        return false;
+    if (errno == ERANGE || value < std::numeric_limits<std::int32_t>::min()
+        || value > std::numeric_limits<std::int32_t>::max()) {
+        beyond_long = true;
+        return false;
+    }
+    out = static_cast<std::int32_t>(value);
+    return true;
+}
+
+// The parse behind read_float_field and float_field_overflows.
+bool parse_float_field(std::string_view line, int first, int last, float& out, bool& beyond_float)
+{
+    out = 0.0f;
+    beyond_float = false;
+    if (line_too_short(line, last))
+        return true;
+    std::string field;
+    if (!cut_field(line, first, last, field))
+        return false;
+    if (field.size() > 27)
+        field.resize(27);
+    bool range_error = false;
+    size_t consumed = 0;
+    const double value = string_to_double(field, consumed, range_error);
+    // "nan" is no number at all: it reads as 0 like any other text.
+    beyond_float = consumed != 0 && !std::isnan(value)
+                   && (std::isinf(value) || std::fabs(value) > std::numeric_limits<float>::max());
+    const bool finite_float = std::isfinite(value) && std::fabs(value) <= std::numeric_limits<float>::max();
+    if (!finite_float || (range_error && value != 0.0))
+        return false;
+    out = static_cast<float>(value);
+    return consumed == field.size() && consumed != 0;
+}
+
 } // namespace
 
 std::string_view without_line_end(std::string_view line)
@@ -85,16 +134,8 @@ std::string_view without_line_end(std::string_view line)
 
 bool read_long_field(std::string_view line, int first, int last, std::int32_t& out)
 {
-    out = 0;
-    if (line_too_short(line, last))
-        return true;
-    std::string field;
-    long long value = 0;
-    if (!cut_field(line, first, last, field)
-        || !scan_integer(field, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max(), value))
-        return false;
-    out = static_cast<std::int32_t>(value);
-    return true;
+    bool beyond_long = false;
+    return parse_long_field(line, first, last, out, beyond_long);
 }
 
 bool read_int_field(std::string_view line, int first, int last, int& out)
@@ -122,53 +163,24 @@ bool read_ushort_field(std::string_view line, int first, int last, unsigned shor
 
 bool read_float_field(std::string_view line, int first, int last, float& out)
 {
-    out = 0.0f;
-    if (line_too_short(line, last))
-        return true;
-    std::string field;
-    if (!cut_field(line, first, last, field))
-        return false;
-    if (field.size() > 27)
-        field.resize(27);
-    bool range_error = false;
-    size_t consumed = 0;
-    const double value = string_to_double(field, consumed, range_error);
-    const bool finite_float = std::isfinite(value) && std::fabs(value) <= std::numeric_limits<float>::max();
-    if (!finite_float || (range_error && value != 0.0)) {
-        out = 0.0f;
-        return false;
-    }
-    out = static_cast<float>(value);
-    return consumed == field.size() && consumed != 0;
+    bool beyond_float = false;
+    return parse_float_field(line, first, last, out, beyond_float);
 }
 
 bool float_field_overflows(std::string_view line, int first, int last)
 {
-    std::string field;
-    if (line_too_short(line, last) || !cut_field(line, first, last, field))
-        return false;
-    if (field.size() > 27)
-        field.resize(27);
-    char* end = nullptr;
-    const double value = std::strtod(field.c_str(), &end);
-    // "nan" is no number at all: it reads as 0 like any other text.
-    if (end == field.c_str() || std::isnan(value))
-        return false;
-    return std::isinf(value) || std::fabs(value) > std::numeric_limits<float>::max();
+    float value = 0.0f;
+    bool beyond_float = false;
+    parse_float_field(line, first, last, value, beyond_float);
+    return beyond_float;
 }
 
 bool long_field_overflows(std::string_view line, int first, int last)
 {
-    std::string field;
-    if (line_too_short(line, last) || !cut_field(line, first, last, field))
-        return false;
-    errno = 0;
-    char* end = nullptr;
-    const long long value = std::strtoll(field.c_str(), &end, 10);
-    if (end == field.c_str())
-        return false;
-    return errno == ERANGE || value < std::numeric_limits<std::int32_t>::min()
-           || value > std::numeric_limits<std::int32_t>::max();
+    std::int32_t value = 0;
+    bool beyond_long = false;
+    parse_long_field(line, first, last, value, beyond_long);
+    return beyond_long;
 }
 
 std::string field_position(const std::string& path, int line_number, int first, int last)
@@ -177,22 +189,41 @@ std::string field_position(const std::string& path, int line_number, int first, 
            + std::to_string(last);
 }
 
-void field_overflow::check_float(std::string_view line, int first_column, int last_column)
+void field_overflow::note(bool beyond, int first_column, int last_column, bool is_float_field)
 {
-    if (!found() && float_field_overflows(line, first_column, last_column)) {
+    if (beyond && !found()) {
         first = first_column;
         last = last_column;
-        is_float = true;
+        is_float = is_float_field;
     }
+}
+
+void field_overflow::check_float(std::string_view line, int first_column, int last_column)
+{
+    if (!found())
+        note(float_field_overflows(line, first_column, last_column), first_column, last_column, true);
 }
 
 void field_overflow::check_long(std::string_view line, int first_column, int last_column)
 {
-    if (!found() && long_field_overflows(line, first_column, last_column)) {
-        first = first_column;
-        last = last_column;
-        is_float = false;
-    }
+    if (!found())
+        note(long_field_overflows(line, first_column, last_column), first_column, last_column, false);
+}
+
+bool field_overflow::read_float(std::string_view line, int first_column, int last_column, float& out)
+{
+    bool beyond_float = false;
+    const bool ok = parse_float_field(line, first_column, last_column, out, beyond_float);
+    note(beyond_float, first_column, last_column, true);
+    return ok;
+}
+
+bool field_overflow::read_long(std::string_view line, int first_column, int last_column, std::int32_t& out)
+{
+    bool beyond_long = false;
+    const bool ok = parse_long_field(line, first_column, last_column, out, beyond_long);
+    note(beyond_long, first_column, last_column, false);
+    return ok;
 }
 
 std::string field_overflow::message(const std::string& path, int line_number) const

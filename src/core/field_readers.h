@@ -36,8 +36,14 @@ struct field_overflow {
     // Notes the field when it overflows and nothing was noted before.
     void check_float(std::string_view line, int first_column, int last_column);
     void check_long(std::string_view line, int first_column, int last_column);
+    // read_float_field and read_long_field with the check above, from one parse of the field.
+    bool read_float(std::string_view line, int first_column, int last_column, float& out);
+    bool read_long(std::string_view line, int first_column, int last_column, std::int32_t& out);
     // "Number beyond a single float: PATH line N columns A-B\r\n".
     std::string message(const std::string& path, int line_number) const;
+
+private:
+    void note(bool beyond, int first_column, int last_column, bool is_float_field);
 };
 
 // A line as the readers take it: without its trailing "\n".

@@ -21,25 +21,29 @@ std::int32_t truncate_to_whole(float value)
 void read_fixed_field(std::string_view line, int first, int last, field_kind kind, float* single, std::int32_t* whole,
                       field_overflow* overflow)
 {
-    if (overflow) {
-        if (kind == field_kind::whole)
-            overflow->check_long(line, first, last);
+    // With an overflow note each field is parsed once, for its value and its check together.
+    const auto read_single = [&](float& out) {
+        if (overflow)
+            overflow->read_float(line, first, last, out);
         else
-            overflow->check_float(line, first, last);
-    }
+            read_float_field(line, first, last, out);
+    };
     switch (kind) {
     case field_kind::single:
     case field_kind::single_as_whole:
-        read_float_field(line, first, last, *single);
+        read_single(*single);
         return;
     case field_kind::whole_from_single: {
         float scratch = 0.0f;
-        read_float_field(line, first, last, scratch);
+        read_single(scratch);
         *whole = truncate_to_whole(scratch);
         return;
     }
     case field_kind::whole:
-        read_int_field(line, first, last, *whole);
+        if (overflow)
+            overflow->read_long(line, first, last, *whole);
+        else
+            read_int_field(line, first, last, *whole);
         return;
     }
 }

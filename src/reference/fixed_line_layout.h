@@ -81,6 +81,7 @@ void write_fields(model_file_writer& out, const R& record, std::span<const fixed
 template <class R>
 void bind_fields(binding_list& bindings, R& record, std::span<const fixed_field<R>> fields)
 {
+    bindings.reserve(bindings.size() + fields.size());
     for (const auto& field : fields) {
         if (field.single)
             bindings.push_back({field.column, &(record.*field.single)});

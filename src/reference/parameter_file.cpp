@@ -92,9 +92,8 @@ bool parameter_set::read_parameter_file(const std::string& file_name, int model_
         const std::string_view values = without_line_end(text);
         field_overflow overflow;
         for (int i = 0; i < line.count; ++i) {
-            read_float_field(values, eight_column_start(1, i), eight_column_start(8, i),
-                             value_of(*this, line.block, line.first + i));
-            overflow.check_float(values, eight_column_start(1, i), eight_column_start(8, i));
+            overflow.read_float(values, eight_column_start(1, i), eight_column_start(8, i),
+                                value_of(*this, line.block, line.first + i));
         }
         if (overflow.found()) {
             log += overflow.message(file_name, in.line_number());

@@ -54,6 +54,8 @@ bool upsert_all_rows(database& db, const table_description& table, const List& l
         return false;
     }
     bound_upserter rows(db, table);
+    if (!rows.read_row_ids(log))
+        return false;
     for (auto* member : list) {
         auto* record = dynamic_cast<R*>(member);
         if (!record) {

@@ -84,9 +84,10 @@ std::span<const fixed_field<vorn_crop>> vorn_crop::file_fields() { return crop_f
 
 void vorn_crop::read_line(std::string_view line, field_overflow* overflow)
 {
-    read_long_field(line, 1, 5, number);
     if (overflow)
-        overflow->check_long(line, 1, 5);
+        overflow->read_long(line, 1, 5, number);
+    else
+        read_long_field(line, 1, 5, number);
     std::string text;
     if (read_text_field(line, 6, 10, text))
         name = latin1_to_utf8(trim_copy(text));

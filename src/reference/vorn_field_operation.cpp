@@ -105,9 +105,10 @@ void vorn_field_operation::read_line(std::string_view raw, field_overflow* overf
     read_long_field(line, 22, 26, int_variable);
     for (int i = 0; i < parameter_count; ++i) {
         const auto& columns = parameter_columns[static_cast<size_t>(i)];
-        read_float_field(line, columns[0], columns[1], parameters[i]);
         if (overflow)
-            overflow->check_float(line, columns[0], columns[1]);
+            overflow->read_float(line, columns[0], columns[1], parameters[i]);
+        else
+            read_float_field(line, columns[0], columns[1], parameters[i]);
     }
     if (!overflow)
         return;

@@ -75,9 +75,10 @@ std::span<const fixed_field<vorn_operation>> vorn_operation::version_fields(int 
 
 void vorn_operation::read_line(std::string_view line, int model_version, field_overflow* overflow)
 {
-    read_int_field(line, 1, 5, number);
     if (overflow)
-        overflow->check_long(line, 1, 5);
+        overflow->read_long(line, 1, 5, number);
+    else
+        read_int_field(line, 1, 5, number);
     std::string text;
     if (read_text_field(line, 7, 14, text))
         name = latin1_to_utf8(trim_copy(text));

@@ -19,11 +19,9 @@ void read_line(std::string_view line, const control_line& fields, field_overflow
     for (const control_field& field : fields) {
         const int last = first + field_width(field.format) - 1;
         if (field.integer) {
-            read_int_field(line, first, last, *field.integer);
-            overflow.check_long(line, first, last);
+            overflow.read_long(line, first, last, *field.integer);
         } else {
-            read_float_field(line, first, last, *field.real);
-            overflow.check_float(line, first, last);
+            overflow.read_float(line, first, last, *field.real);
         }
         first = last + 1;
     }

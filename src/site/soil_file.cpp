@@ -71,11 +71,9 @@ void read_header_values(vorn_soil& soil, std::string_view line, const header_fie
     for (size_t i = 0; i < count; ++i) {
         const int last = (first_field + static_cast<int>(i)) * 8;
         if (fields[i].real) {
-            read_float_field(line, last - 7, last, soil.*fields[i].real);
-            overflow.check_float(line, last - 7, last);
+            overflow.read_float(line, last - 7, last, soil.*fields[i].real);
         } else {
-            read_int_field(line, last - 7, last, soil.*fields[i].code);
-            overflow.check_long(line, last - 7, last);
+            overflow.read_long(line, last - 7, last, soil.*fields[i].code);
         }
     }
 }

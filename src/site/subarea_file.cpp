@@ -171,11 +171,9 @@ void read_line(const std::string& line, const subarea_line& fields, field_overfl
     for (const subarea_field& field : fields) {
         const int last = first + field.width - 1;
         if (field.kind == field_kind::real) {
-            read_float_field(line, first, last, *field.real);
-            overflow.check_float(line, first, last);
+            overflow.read_float(line, first, last, *field.real);
         } else if (field.kind == field_kind::whole) {
-            read_int_field(line, first, last, *field.whole);
-            overflow.check_long(line, first, last);
+            overflow.read_long(line, first, last, *field.whole);
         } else {
             unsigned short value = 0;
             read_ushort_field(line, first, last, value);

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <utility>
+#include <vector>
 
 #include "reference/reference_store.h"
 #include "reference/reference_tables.h"
@@ -220,6 +223,43 @@ TEST_F(CropTable, SaveReplacesTheRowOfItsNumberAndAppendsNewNumbers)
         rows.push_back(std::to_string(c->number) + " " + c->name + " " +
                        std::to_string(static_cast<int>(static_cast<const vorn_crop*>(c)->wa)));
     EXPECT_EQ(rows, (std::vector<std::string>{"1 CORN 1", "2 WHEA 5", "3 OATS 6"}));
+}
+
+// A list save finds rows from one read of the table's IDs; it must pick the same rows as a save
+// of one crop at a time: the first row of an ID in table order, never a row without a whole-number
+// ID, and a row it added itself when the list names an ID twice.
+TEST_F(CropTable, ListSaveUpdatesTheSameRowsAsOneCropAtATime)
+{
+    const auto rows_after = [&](bool as_list) {
+        testing::temp_dir scratch;
+        database project;
+        testing::open_new_project(project, scratch.file("p.db"));
+        // A damaged or hand-made project may lack the unique ID index.
+        EXPECT_TRUE(project.execute("DROP INDEX \"Crops PrimaryKey\"", log)) << log;
+        for (const char* row : {"(7, 'SEVA')", "(7, 'SEVB')", "(0.5, 'HALF')", "('x', 'TEXT')", "(8.0, 'REAL')"})
+            EXPECT_TRUE(project.execute(std::string("INSERT INTO Crops (ID, Name) VALUES ") + row, log)) << log;
+        vorn_production_supply_list list;
+        for (const auto& [number, name] :
+             std::vector<std::pair<int, const char*>>{{7, "NEW7"}, {0, "ZERO"}, {8, "NEW8"}, {9, "NINA"}, {9, "NINB"}})
+            list.add(crop(number, name, 1));
+        if (as_list) {
+            EXPECT_TRUE(save_crops(project, list, log)) << log;
+        } else {
+            for (auto* member : list)
+                EXPECT_TRUE(save_crop(project, *static_cast<vorn_crop*>(member), log)) << log;
+        }
+        std::vector<std::string> rows;
+        recordset set;
+        EXPECT_TRUE(set.open(project, crops_table(), {}, log, recordset::mode::read_only)) << log;
+        for (set.move_first(); !set.is_eof(); set.move_next())
+            rows.push_back(set.get_text("ID") + " " + set.get_text("Name"));
+        return rows;
+    };
+    const auto one_at_a_time = rows_after(false);
+    EXPECT_EQ(rows_after(true), one_at_a_time);
+    EXPECT_EQ(std::count(one_at_a_time.begin(), one_at_a_time.end(), "7 NEW7"), 1);
+    EXPECT_EQ(std::count(one_at_a_time.begin(), one_at_a_time.end(), "9 NINB"), 1);
+    EXPECT_EQ(std::count(one_at_a_time.begin(), one_at_a_time.end(), "9 NINA"), 0);
 }
 
 TEST_F(CropTable, DeleteRemovesFromListEvenWithoutARow)
