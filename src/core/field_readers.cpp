@@ -2,6 +2,7 @@
 // into infinities, so a damaged file can never put such values into the database.
 #include "core/field_readers.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cfloat>
 #include <charconv>
@@ -46,7 +47,7 @@ bool is_c_space(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v'
 // minus, digits, a point, an exponent): those are converted here, correctly rounded like strtod
 // but without its locale and errno machinery. Anything else (a plus sign, hexadecimal, inf,
 // nan, a value that underflows, an exponent left unfinished) goes to strtod itself.
-double string_to_double(const std::string& field, size_t& consumed, bool& range_error)
+double string_to_double(std::string_view field, size_t& consumed, bool& range_error)
 {
     const char* const begin = field.data();
     const char* const stop = begin + field.size();
@@ -66,10 +67,11 @@ double string_to_double(const std::string& field, size_t& consumed, bool& range_
             return value;
         }
     }
+    const std::string terminated(field);
     errno = 0;
     char* end = nullptr;
-    const double value = std::strtod(field.c_str(), &end);
-    consumed = static_cast<size_t>(end - begin);
+    const double value = std::strtod(terminated.c_str(), &end);
+    consumed = static_cast<size_t>(end - terminated.c_str());
     range_error = errno == ERANGE;
     return value;
 }
@@ -105,11 +107,10 @@ bool parse_float_field(std::string_view line, int first, int last, float& out, b
     beyond_float = false;
     if (line_too_short(line, last))
         return true;
-    std::string field;
-    if (!cut_field(line, first, last, field))
+    if (first < 1 || last < first)
         return false;
-    if (field.size() > 27)
-        field.resize(27);
+    // Only the first 27 characters of a wider field are read.
+    const std::string_view field = line.substr(static_cast<size_t>(first - 1), std::min(last - first + 1, 27));
     bool range_error = false;
     size_t consumed = 0;
     const double value = string_to_double(field, consumed, range_error);
