@@ -144,7 +144,8 @@ void dataset_benchmark(long records)
         best_large = std::min(best_large, import_dataset_once(large, dataset));
     }
     std::printf("  %-46s %10.2f ms\n", "into an empty project", best_empty * 1000.0);
-    std::printf("  into a project of %-7ld records %19.2f ms\n", records, best_large * 1000.0);
+    const std::string label = "into a project of " + std::to_string(records) + " records";
+    std::printf("  %-46s %10.2f ms\n", label.c_str(), best_large * 1000.0);
     std::printf("  ratio large / empty: %.2fx\n", best_large / best_empty);
 }
 

@@ -24,7 +24,7 @@ volatile std::sig_atomic_t end_model_on_first_interrupt = 0;
 
 extern "C" void on_run_interrupt(int signal_number)
 {
-    ++interrupts;
+    interrupts = interrupts + 1;
     console_user_interface::request_cancel();
     const bool at_once = end_model_on_first_interrupt || interrupts >= 2 || signal_number != SIGINT;
     if (at_once && interrupted_launcher)

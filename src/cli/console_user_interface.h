@@ -26,7 +26,7 @@ struct console_answers {
     // dialog_error_list's OK (true) or Cancel.
     bool error_list_ok = true;
     // `ivorn run --all`: the options its flags give; positions of 0 keep the proposal.
-    run_set_options run_set{0, 0};
+    run_set_options run_set{.first_position = 0, .last_position = 0};
 };
 
 class console_user_interface : public user_interface {

@@ -213,7 +213,7 @@ int main(int argc, char** argv)
         action = [&](cli_session& s) { return command_precheck(s, db_path, record_id, all_records); };
     });
 
-    run_set_options run_set{0, 0};
+    run_set_options run_set{.first_position = 0, .last_position = 0};
     bool no_stop_on_precheck = false;
     bool force_run = false;
     auto* run_command = app.add_subcommand("run", "Run / This Record (default: position 1) or All Records");

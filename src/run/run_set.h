@@ -36,7 +36,7 @@ struct run_set_options {
     // set as it has always run, in the model directory.
     int jobs = 1;
     bool use_slurm = false;
-    slurm_options slurm;
+    slurm_options slurm{};
 };
 
 // The runs a set over these positions makes at most, the number its progress and average use:
