@@ -28,14 +28,20 @@ bool line_too_short(std::string_view line, int last)
 }
 
 // Scans an integer as "%ld"/"%d" would: leading white space, a sign, digits; trailing text is
-// ignored. Fails when no digit is found or the value leaves [low, high].
-bool scan_integer(const std::string& field, long long low, long long high, long long& value)
+// ignored. Fails when no digit is found or the value leaves [low, high]; the latter also sets
+// `beyond` when given.
+bool scan_integer(const std::string& field, long long low, long long high, long long& value, bool* beyond = nullptr)
 {
     errno = 0;
     char* end = nullptr;
     const long long parsed = std::strtoll(field.c_str(), &end, 10);
-    if (end == field.c_str() || errno == ERANGE || parsed < low || parsed > high)
+    if (end == field.c_str())
         return false;
+    if (errno == ERANGE || parsed < low || parsed > high) {
+        if (beyond)
+            *beyond = true;
+        return false;
+    }
     value = parsed;
     return true;
 }
@@ -81,21 +87,14 @@ bool parse_long_field(std::string_view line, int first, int last, std::int32_t& 
 {
     out = 0;
     beyond_long = false;
-    std::string field;
     if (line_too_short(line, last))
         return true;
-    if (!cut_field(line, first, last, field))
+    std::string field;
+    long long value = 0;
+    if (!cut_field(line, first, last, field)
+        || !scan_integer(field, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max(), value,
+                         &beyond_long))
         return false;
-    errno = 0;
-    char* end = nullptr;
-    const long long value = std::strtoll(field.c_str(), &end, 10);
-    if (end == field.c_str())
-        return false;
-    if (errno == ERANGE || value < std::numeric_limits<std::int32_t>::min()
-        || value > std::numeric_limits<std::int32_t>::max()) {
-        beyond_long = true;
-        return false;
-    }
     out = static_cast<std::int32_t>(value);
     return true;
 }
