@@ -108,6 +108,9 @@ void crops_benchmark(int count)
     vorn_production_supply_list again;
     const double reimport = timed("  import crops again over the stored rows",
                                   [&] { import_crop_file(db, again, file, ui); });
+    vorn_production_supply_list loaded;
+    std::string load_log;
+    timed("  load the stored crops back", [&] { load_crops(db, loaded, load_log); });
     db.close();
     const double bare = bare_crop_insert(scratch_file("bare.mdb"), crops);
     std::printf("  ratio bare / import: %.2fx (again: %.2fx)\n", bare / import, bare / reimport);

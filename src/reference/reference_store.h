@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/text_utils.h"
 #include "core/vorn_production_supply.h"
@@ -21,16 +22,20 @@ namespace ivorn {
 template <class R, class Add>
 bool load_bound_rows(database& db, const table_description& table, Add add, std::string& log)
 {
-    recordset set;
-    if (!set.open(db, table, {}, log, recordset::mode::read_only))
-        return false;
-    for (set.move_first(); !set.is_eof(); set.move_next()) {
-        auto record = std::make_unique<R>();
-        load_bindings(set, record->bindings());
-        record->name = trim_copy(record->name);
-        add(std::move(record));
-    }
-    return true;
+    std::vector<int> columns;
+    return each_row(
+        db, table,
+        [&](const std::vector<field_value>& row) {
+            auto record = std::make_unique<R>();
+            const binding_list bindings = record->bindings();
+            // Every R binds the same columns: they are found for the first row only.
+            if (columns.size() != bindings.size())
+                columns = binding_columns(table, bindings);
+            load_bindings(row, bindings, columns);
+            record->name = trim_copy(record->name);
+            add(std::move(record));
+        },
+        log);
 }
 
 // The row whose ID is the record's number gets every column of the record; without one a row

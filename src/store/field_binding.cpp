@@ -16,26 +16,47 @@ T clamp_integer(std::int64_t value)
     return static_cast<T>(value);
 }
 
+void load_member(const bound_member& member, const field_value& value)
+{
+    std::visit(
+        [&](auto* target) {
+            using member_type = std::remove_pointer_t<decltype(target)>;
+            if constexpr (std::is_same_v<member_type, std::string>)
+                *target = value_as_text(value);
+            else if constexpr (std::is_same_v<member_type, float>)
+                *target = static_cast<float>(value_as_real(value));
+            else
+                *target = clamp_integer<member_type>(value_as_integer(value));
+        },
+        member);
+}
+
 } // namespace
 
 void load_bindings(const recordset& set, const binding_list& bindings)
 {
     for (const auto& binding : bindings) {
         const int column = set.table().column_index(binding.column);
-        if (column < 0)
-            continue;
-        const field_value& value = set.get(column);
-        std::visit(
-            [&](auto* member) {
-                using member_type = std::remove_pointer_t<decltype(member)>;
-                if constexpr (std::is_same_v<member_type, std::string>)
-                    *member = value_as_text(value);
-                else if constexpr (std::is_same_v<member_type, float>)
-                    *member = static_cast<float>(value_as_real(value));
-                else
-                    *member = clamp_integer<member_type>(value_as_integer(value));
-            },
-            binding.member);
+        if (column >= 0)
+            load_member(binding.member, set.get(column));
+    }
+}
+
+std::vector<int> binding_columns(const table_description& table, const binding_list& bindings)
+{
+    std::vector<int> columns;
+    columns.reserve(bindings.size());
+    for (const auto& binding : bindings)
+        columns.push_back(table.column_index(binding.column));
+    return columns;
+}
+
+void load_bindings(const std::vector<field_value>& row, const binding_list& bindings, const std::vector<int>& columns)
+{
+    for (size_t i = 0; i < bindings.size() && i < columns.size(); ++i) {
+        const int column = columns[i];
+        if (column >= 0 && static_cast<size_t>(column) < row.size())
+            load_member(bindings[i].member, row[static_cast<size_t>(column)]);
     }
 }
 

@@ -26,6 +26,10 @@ field_value member_value(const bound_member& member);
 
 // Copies the current row's columns into the members (absent columns leave a member as it is).
 void load_bindings(const recordset& set, const binding_list& bindings);
+// The same for many rows of one shape: the binding list's columns (-1 for one the table lacks)
+// are found once, and each row's values are given by column index.
+std::vector<int> binding_columns(const table_description& table, const binding_list& bindings);
+void load_bindings(const std::vector<field_value>& row, const binding_list& bindings, const std::vector<int>& columns);
 // Copies the members into the pending row (after add_new or edit).
 void save_bindings(recordset& set, const binding_list& bindings);
 

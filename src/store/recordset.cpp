@@ -418,29 +418,53 @@ bool recordset::find_by_key(std::int64_t id)
     return false;
 }
 
+namespace {
+
+// Steps "SELECT <columns> FROM table" in the order a set of the table has, handing over each row.
+bool each_selected_row(database& db, const table_description& table, const std::string& columns,
+                       const std::function<void(sqlite3_stmt*)>& take, std::string& log)
+{
+    const cached_statement rows = db.statement("SELECT " + columns + " FROM " + quote_identifier(table.name) + order_clause(table));
+    int step = rows ? SQLITE_ROW : SQLITE_ERROR;
+    while (rows && (step = sqlite3_step(rows.get())) == SQLITE_ROW)
+        take(rows.get());
+    if (step == SQLITE_DONE)
+        return true;
+    log += "Unable to open table " + table.name + "\r\n";
+    return false;
+}
+
+} // namespace
+
 bool each_column_value(database& db, const table_description& table, std::string_view column,
                        const std::function<void(const field_value&)>& take, std::string& log)
 {
-    const std::string failure = "Unable to open table " + table.name + "\r\n";
     const int index = table.column_index(column);
     if (index < 0) {
-        log += failure;
+        log += "Unable to open table " + table.name + "\r\n";
         return false;
     }
-    const cached_statement rows =
-        db.statement("SELECT " + quote_identifier(table.columns[static_cast<size_t>(index)].name) + " FROM "
-                     + quote_identifier(table.name) + order_clause(table));
-    if (!rows) {
-        log += failure;
-        return false;
-    }
-    int step = SQLITE_ROW;
-    while ((step = sqlite3_step(rows.get())) == SQLITE_ROW)
-        take(column_value(rows.get(), 0));
-    if (step == SQLITE_DONE)
-        return true;
-    log += failure;
-    return false;
+    return each_selected_row(
+        db, table, quote_identifier(table.columns[static_cast<size_t>(index)].name),
+        [&take](sqlite3_stmt* row) { take(column_value(row, 0)); }, log);
+}
+
+bool each_row(database& db, const table_description& table, const std::function<void(const std::vector<field_value>&)>& take,
+              std::string& log)
+{
+    std::string columns;
+    for (size_t i = 0; i < table.columns.size(); ++i)
+        columns += (i ? ", " : "") + quote_identifier(table.columns[i].name);
+    std::vector<field_value> values;
+    return each_selected_row(
+        db, table, columns,
+        [&](sqlite3_stmt* row) {
+            values.clear();
+            for (int i = 0; i < static_cast<int>(table.columns.size()); ++i)
+                values.push_back(column_value(row, i));
+            take(values);
+        },
+        log);
 }
 
 long long delete_rows(database& db, const table_description& table, const record_filter& filter, std::string& log)

@@ -44,7 +44,7 @@ struct table_description {
 
     // Positions by lower-case name, made once by the builder: records of 129 columns look up
     // every column on every load and save, and a scan per name made that quadratic.
-    std::unordered_map<std::string, int, name_hash, std::equal_to<>> positions;
+    std::unordered_map<std::string, int, name_hash, std::equal_to<>> positions{};
     void index_positions();
 };
 
