@@ -184,6 +184,9 @@ void schedule_benchmark()
         timed(read.c_str(), [&] { read_schedule_file(file, owner, header, operations, log); });
         const std::string stored = std::to_string(lines) + " lines: stored";
         timed(stored.c_str(), [&] { save_field_operations(db, owner, operations, log); });
+        field_operation_list loaded;
+        const std::string load = std::to_string(lines) + " lines: loaded back";
+        timed(load.c_str(), [&] { load_field_operations(db, owner, loaded, log); });
     }
 }
 
@@ -193,6 +196,11 @@ int main(int argc, char** argv)
 {
     std::filesystem::create_directories(scratch);
     // "crops N": the crop import alone, N times over, for a profile or a steadier ratio.
+    if (argc > 1 && std::string(argv[1]) == "schedules") {
+        schedule_benchmark();
+        std::filesystem::remove_all(scratch);
+        return 0;
+    }
     if (argc > 2 && std::string(argv[1]) == "crops") {
         for (long i = std::max(1L, std::atol(argv[2])); i > 0; --i)
             crops_benchmark(10000);

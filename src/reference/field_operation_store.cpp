@@ -22,17 +22,14 @@ bool load_field_operations(database& db, const schedule_owner& owner, field_oper
                            std::string& log)
 {
     operations.delete_all();
-    recordset set;
-    if (!set.open(db, field_operations_table(), owner_filter(owner), log, recordset::mode::read_only))
-        return false;
     std::int32_t count = 0;
-    for (set.move_first(); !set.is_eof(); set.move_next()) {
-        auto operation = std::make_unique<vorn_field_operation>();
-        operation->load_from_row(set);
-        operation->sequence = count++;
-        operations.add(std::move(operation));
-    }
-    return true;
+    return each_bound_row<vorn_field_operation>(
+        db, field_operations_table(), owner_filter(owner),
+        [&](std::unique_ptr<vorn_field_operation> operation) {
+            operation->sequence = count++;
+            operations.add(std::move(operation));
+        },
+        log);
 }
 
 bool save_field_operations(database& db, const schedule_owner& owner, const field_operation_list& operations,

@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "core/text_utils.h"
 #include "core/vorn_production_supply.h"
@@ -22,16 +21,9 @@ namespace ivorn {
 template <class R, class Add>
 bool load_bound_rows(database& db, const table_description& table, Add add, std::string& log)
 {
-    std::vector<int> columns;
-    return each_row(
-        db, table,
-        [&](const std::vector<field_value>& row) {
-            auto record = std::make_unique<R>();
-            const binding_list bindings = record->bindings();
-            // Every R binds the same columns: they are found for the first row only.
-            if (columns.size() != bindings.size())
-                columns = binding_columns(table, bindings);
-            load_bindings(row, bindings, columns);
+    return each_bound_row<R>(
+        db, table, {},
+        [&](std::unique_ptr<R> record) {
             record->name = trim_copy(record->name);
             add(std::move(record));
         },

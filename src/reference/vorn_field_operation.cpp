@@ -163,7 +163,6 @@ binding_list vorn_field_operation::bindings()
     return list;
 }
 
-void vorn_field_operation::load_from_row(const recordset& set) { load_bindings(set, bindings()); }
 
 void vorn_field_operation::save_to_row(recordset& set) { save_bindings(set, bindings()); }
 

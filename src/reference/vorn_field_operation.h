@@ -52,7 +52,6 @@ public:
     // Every field but `sequence`.
     void copy_from(const vorn_field_operation& other);
     binding_list bindings();
-    void load_from_row(const recordset& set);
     void save_to_row(recordset& set);
 
 protected:

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -30,6 +31,27 @@ void load_bindings(const recordset& set, const binding_list& bindings);
 // are found once, and each row's values are given by column index.
 std::vector<int> binding_columns(const table_description& table, const binding_list& bindings);
 void load_bindings(const std::vector<field_value>& row, const binding_list& bindings, const std::vector<int>& columns);
+// Each row matching a filter (every row for an empty one) as a new R filled through its
+// `bindings()`, in the order a set of the table has, handed to `take`. Every R binds the same
+// columns, so they are found for the first row only.
+template <class R, class Take>
+bool each_bound_row(database& db, const table_description& table, const record_filter& filter, Take take,
+                    std::string& log)
+{
+    std::vector<int> columns;
+    return each_row(
+        db, table, filter,
+        [&](const std::vector<field_value>& row) {
+            auto record = std::make_unique<R>();
+            const binding_list bindings = record->bindings();
+            if (columns.size() != bindings.size())
+                columns = binding_columns(table, bindings);
+            load_bindings(row, bindings, columns);
+            take(std::move(record));
+        },
+        log);
+}
+
 // Copies the members into the pending row (after add_new or edit).
 void save_bindings(recordset& set, const binding_list& bindings);
 

@@ -420,11 +420,20 @@ bool recordset::find_by_key(std::int64_t id)
 
 namespace {
 
-// Steps "SELECT <columns> FROM table" in the order a set of the table has, handing over each row.
+// Steps "SELECT <columns> FROM table" over the rows matching a filter, in the order a set of the
+// table has, handing over each row.
 bool each_selected_row(database& db, const table_description& table, const std::string& columns,
-                       const std::function<void(sqlite3_stmt*)>& take, std::string& log)
+                       const record_filter& filter, const std::function<void(sqlite3_stmt*)>& take, std::string& log)
 {
-    const cached_statement rows = db.statement("SELECT " + columns + " FROM " + quote_identifier(table.name) + order_clause(table));
+    bool known_columns = true;
+    for (const auto& term : filter)
+        known_columns = known_columns && table.column_index(term.column) >= 0;
+    const cached_statement rows =
+        known_columns ? db.statement("SELECT " + columns + " FROM " + quote_identifier(table.name) + where_clause(filter)
+                                     + order_clause(table))
+                      : cached_statement();
+    for (size_t i = 0; rows && i < filter.size(); ++i)
+        bind_value(rows.get(), static_cast<int>(i + 1), filter[i].value);
     int step = rows ? SQLITE_ROW : SQLITE_ERROR;
     while (rows && (step = sqlite3_step(rows.get())) == SQLITE_ROW)
         take(rows.get());
@@ -445,19 +454,19 @@ bool each_column_value(database& db, const table_description& table, std::string
         return false;
     }
     return each_selected_row(
-        db, table, quote_identifier(table.columns[static_cast<size_t>(index)].name),
+        db, table, quote_identifier(table.columns[static_cast<size_t>(index)].name), {},
         [&take](sqlite3_stmt* row) { take(column_value(row, 0)); }, log);
 }
 
-bool each_row(database& db, const table_description& table, const std::function<void(const std::vector<field_value>&)>& take,
-              std::string& log)
+bool each_row(database& db, const table_description& table, const record_filter& filter,
+              const std::function<void(const std::vector<field_value>&)>& take, std::string& log)
 {
     std::string columns;
     for (size_t i = 0; i < table.columns.size(); ++i)
         columns += (i ? ", " : "") + quote_identifier(table.columns[i].name);
     std::vector<field_value> values;
     return each_selected_row(
-        db, table, columns,
+        db, table, columns, filter,
         [&](sqlite3_stmt* row) {
             values.clear();
             for (int i = 0; i < static_cast<int>(table.columns.size()); ++i)

@@ -93,10 +93,11 @@ private:
 bool each_column_value(database& db, const table_description& table, std::string_view column,
                        const std::function<void(const field_value&)>& take, std::string& log);
 
-// Every row with all its columns (by the table's column index), in the order a set of the table
-// has, from one query: a whole table loads without a statement and a read per row.
-bool each_row(database& db, const table_description& table, const std::function<void(const std::vector<field_value>&)>& take,
-              std::string& log);
+// Every row matching a filter (all rows for an empty one) with all its columns, by the table's
+// column index, in the order a set of the table has, from one query: many rows load without a
+// statement and a read per row. On failure "Unable to open table NAME" is logged.
+bool each_row(database& db, const table_description& table, const record_filter& filter,
+              const std::function<void(const std::vector<field_value>&)>& take, std::string& log);
 
 // Deletes the rows matching a filter (all rows for an empty one); the count deleted, -1 on failure.
 long long delete_rows(database& db, const table_description& table, const record_filter& filter, std::string& log);
